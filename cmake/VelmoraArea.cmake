@@ -1,0 +1,25 @@
+# velmora_area_library(NAME) builds every *.cpp of the calling folder into a static library.
+# While an area has no sources yet it is an interface library, so the tree still configures.
+function(velmora_area_library name)
+  file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+  if(sources)
+    add_library(${name} STATIC ${sources})
+    target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR}/src/core)
+    set_target_properties(${name} PROPERTIES POSITION_INDEPENDENT_CODE ON)
+  else()
+    add_library(${name} INTERFACE)
+    target_include_directories(${name} INTERFACE ${PROJECT_SOURCE_DIR}/src/core)
+  endif()
+endfunction()
+
+# velmora_area_link(NAME PUBLIC ... PRIVATE ...) links whatever kind of library the area is.
+function(velmora_area_link name)
+  get_target_property(type ${name} TYPE)
+  if(type STREQUAL "INTERFACE_LIBRARY")
+    set(libs ${ARGN})
+    list(REMOVE_ITEM libs PUBLIC PRIVATE INTERFACE)
+    target_link_libraries(${name} INTERFACE ${libs})
+  else()
+    target_link_libraries(${name} ${ARGN})
+  endif()
+endfunction()
