@@ -29,5 +29,6 @@ struct WindowPlacement {
 };
 
 // Clamps the stored values to the screen: top and left to 0 .. screen size - 50, width to
-// 640 .. screen width, height to 480 .. screen height (the lower bound wins on a tiny screen).
+// 640 .. screen width, height to 480 .. screen height. Each lower bound is applied before the
+// upper one, so on a screen smaller than 640 x 480 the screen size wins.
 WindowPlacement PlaceMainWindow(const StoredWindowPosition& stored, const QSize& screenSize);
