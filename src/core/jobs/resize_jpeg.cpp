@@ -1,0 +1,69 @@
+#include "jobs/resize_jpeg.h"
+
+#include <QFile>
+
+#include <string>
+
+#include "jobs/job_context.h"
+#include "jobs/jpeg_codec.h"
+#include "jobs/resize_resampler.h"
+#include "metadata/jpeg_writer.h"
+
+namespace {
+
+std::string ReadWholeFile(const QString& path) {
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly))
+    throw ResizeError(QStringLiteral("Die Datei \"%1\" konnte nicht gelesen werden: %2")
+                          .arg(path, file.errorString()));
+  const QByteArray bytes = file.readAll();
+  if (file.error() != QFileDevice::NoError)
+    throw ResizeError(QStringLiteral("Die Datei \"%1\" konnte nicht gelesen werden: %2")
+                          .arg(path, file.errorString()));
+  return bytes.toStdString();
+}
+
+}  // namespace
+
+ResizeError::ResizeError(const QString& message) : std::runtime_error(message.toStdString()) {}
+
+ResizeOutcome ResizeJpeg(const QString& path, int quality, int sizeIndex, JobContext& context) {
+  context.ProcessEvents();
+  if (context.CancelRequested()) return ResizeOutcome::Cancelled;
+
+  if (sizeIndex < 0 || sizeIndex >= static_cast<int>(kResizeSizes.size()))
+    throw ResizeError(
+        QStringLiteral("Für \"%1\" ist keine gültige Größe gewählt (640x480, 800x600 oder "
+                       "1024x768) !")
+            .arg(path));
+  const ResizeSize size = kResizeSizes[static_cast<std::size_t>(sizeIndex)];
+
+  const std::string original = ReadWholeFile(path);
+  RasterImage decoded;
+  try {
+    decoded = DecodeJpegCovering(reinterpret_cast<const std::uint8_t*>(original.data()),
+                                 original.size(), size.width, size.height);
+  } catch (const JpegCodecError& error) {
+    throw ResizeError(QStringLiteral("Die Datei \"%1\" ist kein lesbares JPEG-Bild: %2")
+                          .arg(path, QString::fromUtf8(error.what())));
+  }
+
+  const RasterImage stretched = StretchBilinear(decoded, size.width, size.height);
+  decoded = RasterImage{};  // the large picture is no longer needed
+
+  std::string encoded;
+  try {
+    encoded = EncodeJpeg(stretched, quality);
+  } catch (const JpegCodecError& error) {
+    throw ResizeError(QStringLiteral("Das Bild \"%1\" konnte nicht komprimiert werden: %2")
+                          .arg(path, QString::fromUtf8(error.what())));
+  }
+
+  const std::string file = QFile::encodeName(path).toStdString();
+  try {
+    SaveJpegWithMetadata(encoded, file, file, true);
+  } catch (const JpegWriteError& error) {
+    throw ResizeError(QString::fromUtf8(error.what()));
+  }
+  return ResizeOutcome::Resized;
+}
