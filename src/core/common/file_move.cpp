@@ -18,6 +18,9 @@ constexpr size_t kCopyBufferSize = 1 << 20;
 QString TextOfErrno(int error) { return QString::fromLocal8Bit(std::strerror(error)); }
 
 FileOpResult Failure(FileOpError error, QString reason) { return FileOpResult{error, std::move(reason)}; }
+FileOpResult SourceMissing() {
+  return Failure(FileOpError::SourceMissing, QStringLiteral("Die Quelldatei existiert nicht."));
+}
 FileOpResult FailureOfErrno(int error) {
   if (error == EEXIST) return Failure(FileOpError::TargetExists, QStringLiteral("Die Zieldatei existiert bereits."));
   return Failure(FileOpError::Failed, TextOfErrno(error));
@@ -63,7 +66,7 @@ bool WriteAll(int fd, const char* data, size_t size) {
 FileOpResult CopyExclusive(const QByteArray& source, const QByteArray& target, bool durable) {
   FileDescriptor in(::open(source.constData(), O_RDONLY | O_CLOEXEC));
   if (in.get() < 0) {
-    if (errno == ENOENT) return Failure(FileOpError::SourceMissing, QStringLiteral("Die Quelldatei existiert nicht."));
+    if (errno == ENOENT) return SourceMissing();
     return FailureOfErrno(errno);
   }
   struct stat sourceStat {};
@@ -106,20 +109,6 @@ FileOpResult CopyExclusive(const QByteArray& source, const QByteArray& target, b
   return {};
 }
 
-// Reserves the target name with an empty file of our own, then renames over that reservation:
-// for file systems that neither rename without replacing nor make hard links.
-FileOpResult RenameOverReservation(const QByteArray& source, const QByteArray& target) {
-  const int reservation = ::open(target.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
-  if (reservation < 0) return FailureOfErrno(errno);
-  ::close(reservation);
-  if (::rename(source.constData(), target.constData()) != 0) {
-    const int error = errno;
-    ::unlink(target.constData());
-    return FailureOfErrno(error);
-  }
-  return {};
-}
-
 FileOpResult MoveAcrossFileSystems(const QByteArray& source, const QByteArray& target) {
   FileOpResult copy = CopyExclusive(source, target, /*durable=*/true);
   if (!copy.Ok()) return copy;
@@ -139,33 +128,57 @@ FileOpResult MoveAcrossFileSystems(const QByteArray& source, const QByteArray& t
 
 }  // namespace
 
-FileOpResult MoveFileNoReplace(const QString& source, const QString& target) {
+namespace file_move_fallbacks {
+
+FileOpResult MoveByHardLink(const QString& source, const QString& target) {
   const QByteArray from = QFile::encodeName(source);
   const QByteArray to = QFile::encodeName(target);
-  struct stat sourceStat {};
-  if (::lstat(from.constData(), &sourceStat) != 0) {
-    if (errno == ENOENT) return Failure(FileOpError::SourceMissing, QStringLiteral("Die Quelldatei existiert nicht."));
-    return FailureOfErrno(errno);
-  }
-
-  if (::renameat2(AT_FDCWD, from.constData(), AT_FDCWD, to.constData(), RENAME_NOREPLACE) == 0) return {};
-  int error = errno;
-  if (error == EXDEV) return MoveAcrossFileSystems(from, to);
-  if (error != EINVAL && error != ENOSYS && error != EOPNOTSUPP) return FailureOfErrno(error);
-
-  // The file system has no rename without replacing: a hard link claims the name atomically.
   if (::link(from.constData(), to.constData()) == 0) {
     if (::unlink(from.constData()) != 0) {
-      error = errno;
+      const int error = errno;
       ::unlink(to.constData());
       return FailureOfErrno(error);
     }
     return {};
   }
-  error = errno;
+  const int error = errno;
   if (error == EXDEV) return MoveAcrossFileSystems(from, to);
   if (error == EPERM || error == EOPNOTSUPP || error == ENOSYS || error == EMLINK)
-    return RenameOverReservation(from, to);
+    return MoveOverReservation(source, target);
+  return FailureOfErrno(error);
+}
+
+FileOpResult MoveOverReservation(const QString& source, const QString& target) {
+  const QByteArray from = QFile::encodeName(source);
+  const QByteArray to = QFile::encodeName(target);
+  const int reservation = ::open(to.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+  if (reservation < 0) return FailureOfErrno(errno);
+  ::close(reservation);
+  if (::rename(from.constData(), to.constData()) != 0) {
+    const int error = errno;
+    ::unlink(to.constData());
+    return FailureOfErrno(error);
+  }
+  return {};
+}
+
+}  // namespace file_move_fallbacks
+
+FileOpResult MoveFileNoReplace(const QString& source, const QString& target) {
+  const QByteArray from = QFile::encodeName(source);
+  const QByteArray to = QFile::encodeName(target);
+  struct stat sourceStat {};
+  if (::lstat(from.constData(), &sourceStat) != 0) {
+    if (errno == ENOENT) return SourceMissing();
+    return FailureOfErrno(errno);
+  }
+  if (::renameat2(AT_FDCWD, from.constData(), AT_FDCWD, to.constData(), RENAME_NOREPLACE) == 0)
+    return {};
+  const int error = errno;
+  if (error == EXDEV) return MoveAcrossFileSystems(from, to);
+  // A file system without the atomic no-replace rename.
+  if (error == EINVAL || error == ENOSYS || error == EOPNOTSUPP)
+    return file_move_fallbacks::MoveByHardLink(source, target);
   return FailureOfErrno(error);
 }
 

@@ -29,3 +29,13 @@ FileOpResult MoveFileNoReplace(const QString& source, const QString& target);
 // Copies source to target with its modification time and permissions; fails when the target
 // exists. A failed copy never leaves a partial target.
 FileOpResult CopyFileNoReplace(const QString& source, const QString& target);
+
+// The ways a move goes on a file system without an atomic no-replace rename; MoveFileNoReplace
+// picks them itself. Named here so that every way can be tried on any file system.
+namespace file_move_fallbacks {
+// A hard link claims the target name atomically, then the source name is removed. Where the
+// file system has no hard links it moves over a reservation; across file systems it copies.
+FileOpResult MoveByHardLink(const QString& source, const QString& target);
+// Reserves the target name with an empty file of its own and renames the source over it.
+FileOpResult MoveOverReservation(const QString& source, const QString& target);
+}  // namespace file_move_fallbacks
