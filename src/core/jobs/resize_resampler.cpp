@@ -22,54 +22,54 @@ Taps ComputeTaps(int inSize, int outSize) {
   const double scale = static_cast<double>(inSize) / outSize;
   const double filterScale = std::max(scale, 1.0);
   const double support = filterScale;  // tent of radius 1, widened when shrinking
+
+  // The source window of every output position, then the widest window.
+  std::vector<int> lo(outSize), n(outSize);
   Taps taps;
-  taps.count = static_cast<int>(std::ceil(support)) * 2 + 1;
+  for (int i = 0; i < outSize; ++i) {
+    const double center = (i + 0.5) * scale;
+    lo[i] = std::clamp(static_cast<int>(std::floor(center - support + 0.5)), 0, inSize - 1);
+    const int hi = std::min(static_cast<int>(std::floor(center + support + 0.5)), inSize);
+    n[i] = std::max(hi - lo[i], 1);
+    taps.count = std::max(taps.count, n[i]);
+  }
+  taps.count = std::min(taps.count, inSize);
   taps.first.resize(outSize);
   taps.weights.assign(static_cast<std::size_t>(outSize) * taps.count, 0);
+
   std::vector<double> raw(taps.count);
   for (int i = 0; i < outSize; ++i) {
     const double center = (i + 0.5) * scale;
-    int lo = std::max(static_cast<int>(std::floor(center - support + 0.5)), 0);
-    const int hi = std::min(static_cast<int>(std::floor(center + support + 0.5)), inSize);
-    int n = std::min(hi - lo, taps.count);
-    if (n <= 0) {  // cannot happen for sane sizes; keep the nearest pixel
-      lo = std::clamp(static_cast<int>(center), 0, inSize - 1);
-      n = 1;
-    }
+    // Near the far edge the window is shifted back so that it stays inside the source.
+    const int first = std::min(lo[i], inSize - taps.count);
+    const int skip = lo[i] - first;
     double sum = 0;
-    for (int k = 0; k < n; ++k) {
-      const double distance = std::abs((lo + k + 0.5 - center) / filterScale);
-      raw[k] = std::max(0.0, 1.0 - distance);
+    for (int k = 0; k < taps.count; ++k) {
+      const bool inside = k >= skip && k < skip + n[i];
+      const double distance = std::abs((first + k + 0.5 - center) / filterScale);
+      raw[k] = inside ? std::max(0.0, 1.0 - distance) : 0.0;
       sum += raw[k];
+    }
+    if (sum <= 0) {  // no pixel under the tent (cannot happen for sane sizes): nearest one
+      raw[skip] = 1;
+      sum = 1;
     }
     std::int16_t* w = &taps.weights[static_cast<std::size_t>(i) * taps.count];
     int total = 0, strongest = 0;
-    for (int k = 0; k < n; ++k) {
-      w[k] = static_cast<std::int16_t>(sum > 0 ? std::lround(raw[k] / sum * kWeightOne)
-                                               : (k == 0 ? kWeightOne : 0));
+    for (int k = 0; k < taps.count; ++k) {
+      w[k] = static_cast<std::int16_t>(std::lround(raw[k] / sum * kWeightOne));
       total += w[k];
       if (w[k] > w[strongest]) strongest = k;
     }
     w[strongest] = static_cast<std::int16_t>(w[strongest] + (kWeightOne - total));
-    taps.first[i] = lo;
-  }
-  // Positions near the end may have fewer source pixels: shift their window back inside.
-  for (int i = 0; i < outSize; ++i) {
-    const int overflow = taps.first[i] + taps.count - inSize;
-    if (overflow > 0) {
-      std::int16_t* w = &taps.weights[static_cast<std::size_t>(i) * taps.count];
-      const int shift = std::min(overflow, taps.first[i]);
-      std::copy_backward(w, w + taps.count - shift, w + taps.count);
-      std::fill(w, w + shift, std::int16_t{0});
-      taps.first[i] -= shift;
-    }
+    taps.first[i] = first;
   }
   return taps;
 }
 
-inline std::uint8_t Clamp8(int value) {
-  value = (value + (kWeightOne >> 1)) >> kWeightBits;
-  return static_cast<std::uint8_t>(value < 0 ? 0 : value > 255 ? 255 : value);
+// Weights are never negative and sum to one, so a weighted sum stays within 0..255.
+inline std::uint8_t Descale(int value) {
+  return static_cast<std::uint8_t>((value + (kWeightOne >> 1)) >> kWeightBits);
 }
 
 template <int Channels>
@@ -78,55 +78,63 @@ void Horizontal(const RasterImage& in, RasterImage& out, const Taps& taps) {
   for (int y = 0; y < in.height; ++y) {
     const std::uint8_t* src = in.pixels.data() + static_cast<std::size_t>(y) * in.width * Channels;
     std::uint8_t* dst = out.pixels.data() + static_cast<std::size_t>(y) * out.width * Channels;
-    for (int x = 0; x < out.width; ++x) {
-      const std::int16_t* w = &taps.weights[static_cast<std::size_t>(x) * count];
+    const std::int16_t* w = taps.weights.data();
+    for (int x = 0; x < out.width; ++x, w += count, dst += Channels) {
       const std::uint8_t* p = src + static_cast<std::size_t>(taps.first[x]) * Channels;
       int acc[Channels] = {};
-      const int available = std::min(count, in.width - taps.first[x]);
-      for (int k = 0; k < available; ++k)
-        for (int c = 0; c < Channels; ++c) acc[c] += p[k * Channels + c] * w[k];
-      for (int c = 0; c < Channels; ++c) dst[x * Channels + c] = Clamp8(acc[c]);
+      for (int k = 0; k < count; ++k, p += Channels)
+        for (int c = 0; c < Channels; ++c) acc[c] += p[c] * w[k];
+      for (int c = 0; c < Channels; ++c) dst[c] = Descale(acc[c]);
     }
   }
 }
 
+// Whole rows at a time, so the inner loops run over contiguous bytes.
 void Vertical(const RasterImage& in, RasterImage& out, const Taps& taps) {
   const std::size_t stride = static_cast<std::size_t>(in.width) * in.channels;
   std::vector<int> acc(stride);
+  int* sum = acc.data();
   for (int y = 0; y < out.height; ++y) {
     const std::int16_t* w = &taps.weights[static_cast<std::size_t>(y) * taps.count];
-    std::fill(acc.begin(), acc.end(), 0);
-    const int available = std::min(taps.count, in.height - taps.first[y]);
-    for (int k = 0; k < available; ++k) {
-      if (w[k] == 0) continue;
+    const std::uint8_t* row = in.pixels.data() + stride * taps.first[y];
+    const int w0 = w[0];
+    for (std::size_t i = 0; i < stride; ++i) sum[i] = row[i] * w0;
+    for (int k = 1; k < taps.count; ++k) {
       const int weight = w[k];
-      const std::uint8_t* row = in.pixels.data() + stride * (taps.first[y] + k);
-      for (std::size_t i = 0; i < stride; ++i) acc[i] += row[i] * weight;
+      if (weight == 0) continue;
+      const std::uint8_t* next = row + stride * k;
+      for (std::size_t i = 0; i < stride; ++i) sum[i] += next[i] * weight;
     }
     std::uint8_t* dst = out.pixels.data() + stride * y;
-    for (std::size_t i = 0; i < stride; ++i) dst[i] = Clamp8(acc[i]);
+    for (std::size_t i = 0; i < stride; ++i) dst[i] = Descale(sum[i]);
   }
+}
+
+RasterImage Blank(int width, int height, int channels) {
+  RasterImage image;
+  image.width = width;
+  image.height = height;
+  image.channels = channels;
+  image.pixels.resize(static_cast<std::size_t>(width) * height * channels);
+  return image;
 }
 
 }  // namespace
 
 RasterImage StretchBilinear(const RasterImage& source, int width, int height) {
-  RasterImage wide;
-  wide.width = width;
-  wide.height = source.height;
-  wide.channels = source.channels;
-  wide.pixels.resize(static_cast<std::size_t>(width) * source.height * source.channels);
+  // Rows first: the row pass is the cheap one, and it leaves fewer rows for the column pass
+  // whenever the picture shrinks.
+  RasterImage tall = source;
+  if (height != source.height) {
+    tall = Blank(source.width, height, source.channels);
+    Vertical(source, tall, ComputeTaps(source.height, height));
+  }
+  if (width == source.width) return tall;
+  RasterImage result = Blank(width, height, source.channels);
   const Taps across = ComputeTaps(source.width, width);
   if (source.channels == 1)
-    Horizontal<1>(source, wide, across);
+    Horizontal<1>(tall, result, across);
   else
-    Horizontal<3>(source, wide, across);
-
-  RasterImage result;
-  result.width = width;
-  result.height = height;
-  result.channels = source.channels;
-  result.pixels.resize(static_cast<std::size_t>(width) * height * source.channels);
-  Vertical(wide, result, ComputeTaps(source.height, height));
+    Horizontal<3>(tall, result, across);
   return result;
 }
