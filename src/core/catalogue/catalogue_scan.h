@@ -25,6 +25,6 @@ inline constexpr int kRowBatchIntervalMs = 50;
 bool AddImageRow(PhotoList& list, const QString& path, ScanHost& host);
 
 // Reads each path in the given order into the list: a folder as a whole tree (as "Weiteren
-// Ordner hinzufügen" does), anything else as AddImageRow does. Every row added is checked.
-// Returns the paths that named nothing (they add no row).
+// Ordner hinzufügen" does), anything else as AddImageRow does. Unless the host cancels, every
+// row added is checked. Returns the paths that named nothing (they add no row).
 QStringList ReadPathsIntoList(PhotoList& list, const QStringList& paths, ScanHost& host);
