@@ -58,6 +58,7 @@ class TimgData : public tEndInd {
 
   // Slot n (1-based).
   tSection& Section(int slot) { return Sections[static_cast<std::size_t>(slot - 1)]; }
+  const tSection& Section(int slot) const { return Sections[static_cast<std::size_t>(slot - 1)]; }
 
   void ResetMetadata();
   // Reads the file's metadata; true when metadata was found. Never throws.
