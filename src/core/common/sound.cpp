@@ -17,6 +17,9 @@ ca_context* SoundContext() {
     ca_context* created = nullptr;
     if (ca_context_create(&created) != CA_SUCCESS) return static_cast<ca_context*>(nullptr);
     ca_context_change_props(created, CA_PROP_APPLICATION_NAME, "Velmora", nullptr);
+    // Without sound device nodes only a sound server can play; asking the devices directly
+    // would only fill the error output.
+    if (!QFileInfo::exists(QStringLiteral("/dev/snd"))) ca_context_set_driver(created, "pulse");
     if (ca_context_open(created) != CA_SUCCESS) {
       ca_context_destroy(created);
       return static_cast<ca_context*>(nullptr);
