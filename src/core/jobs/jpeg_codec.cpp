@@ -9,6 +9,10 @@
 
 namespace {
 
+// From this quality on the colour planes keep their full resolution: halving them would cost
+// more than the quantisation at such a quality does.
+constexpr int kFullChromaQuality = 90;
+
 // libjpeg reports failures through a callback that must not return; it jumps back to the
 // setjmp of the function that drives the library. Only plain data lives in those frames.
 struct ErrorTrap {
@@ -160,6 +164,10 @@ bool EncodeInto(const RasterImage& image, int quality, StringDestination* dest,
   info.in_color_space = image.channels == 1 ? JCS_GRAYSCALE : JCS_RGB;
   jpeg_set_defaults(&info);
   jpeg_set_quality(&info, quality, TRUE);
+  if (image.channels == 3 && quality >= kFullChromaQuality) {
+    info.comp_info[0].h_samp_factor = 1;  // colour at full resolution, like brightness
+    info.comp_info[0].v_samp_factor = 1;
+  }
   info.dct_method = JDCT_ISLOW;
   jpeg_start_compress(&info, TRUE);
   const std::size_t stride = static_cast<std::size_t>(image.width) * image.channels;

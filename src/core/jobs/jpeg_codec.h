@@ -29,6 +29,7 @@ class JpegCodecError : public std::runtime_error {
 RasterImage DecodeJpegCovering(const std::uint8_t* data, std::size_t size, int minWidth,
                                int minHeight);
 
-// Encodes a baseline JPEG (JFIF header, the library's standard tables and subsampling) at
-// quality 1..100; 0 is taken as 1.
+// Encodes a baseline JPEG (JFIF header, the library's standard tables) at quality 1..100; 0 is
+// taken as 1. Colour is stored at half resolution both ways below quality 90 and at full
+// resolution from 90 on.
 std::string EncodeJpeg(const RasterImage& image, int quality);

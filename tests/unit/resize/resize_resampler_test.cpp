@@ -101,3 +101,32 @@ TEST(EncodeJpeg, refusesARasterThatDoesNotMatchItsSize) {
 }
 
 }  // namespace
+
+namespace {
+
+// Sampling factors (horizontal, vertical) of the components, from the frame header.
+std::vector<std::pair<int, int>> SamplingFactors(const std::string& jpeg) {
+  for (const resize_test::Segment& segment : resize_test::HeaderSegments(jpeg)) {
+    if (segment.marker != 0xC0) continue;
+    std::vector<std::pair<int, int>> factors;
+    const int components = static_cast<unsigned char>(segment.data[7]);
+    for (int c = 0; c < components; ++c) {
+      const int packed = static_cast<unsigned char>(segment.data[8 + 3 * c + 1]);
+      factors.emplace_back(packed >> 4, packed & 15);
+    }
+    return factors;
+  }
+  return {};
+}
+
+TEST(EncodeJpeg, writesBaselineWithFullColourResolutionFromQuality90) {
+  const RasterImage image = Make(64, 48, 3, [](int x, int y, int c) { return x * 3 + y * c; });
+  using Factors = std::vector<std::pair<int, int>>;
+  EXPECT_EQ(SamplingFactors(EncodeJpeg(image, 89)), (Factors{{2, 2}, {1, 1}, {1, 1}}));
+  EXPECT_EQ(SamplingFactors(EncodeJpeg(image, 90)), (Factors{{1, 1}, {1, 1}, {1, 1}}));
+  EXPECT_EQ(SamplingFactors(EncodeJpeg(image, 100)), (Factors{{1, 1}, {1, 1}, {1, 1}}));
+  const RasterImage grey = Make(64, 48, 1, [](int x, int, int) { return x; });
+  EXPECT_EQ(SamplingFactors(EncodeJpeg(grey, 100)), (Factors{{1, 1}}));
+}
+
+}  // namespace
