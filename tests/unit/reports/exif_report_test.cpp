@@ -10,20 +10,13 @@
 #include <fstream>
 
 #include "fixture_builder.h"
+#include "golden_file.h"
 #include "report_photo.h"
 
 namespace {
 
-const std::string kGoldenFolder = VELMORA_SOURCE_DIR "/tests/data/reports/";
-
-// Golden files are compared byte by byte; VELMORA_UPDATE_GOLDEN=1 writes them instead.
 void ExpectGolden(const std::string& actual, const std::string& name) {
-  const std::string path = kGoldenFolder + name;
-  if (std::getenv("VELMORA_UPDATE_GOLDEN")) {
-    std::ofstream(path, std::ios::binary) << actual;
-    return;
-  }
-  EXPECT_EQ(actual, fixture::ReadFileBytes(path)) << "golden file " << name;
+  reports_test::ExpectSameAsFile(actual, "tests/data/reports/" + name);
 }
 
 std::string ReplaceAllOf(std::string text, const std::string& from, const std::string& to) {
@@ -224,7 +217,8 @@ namespace {
 // tests/data/sample.jpg, which scripts/run reports on, is this photo; VELMORA_UPDATE_GOLDEN=1
 // writes it anew.
 TEST(TheShippedSample, isTheReportPhoto) {
-  ExpectGolden(fixture::ReportPhoto(), "../sample.jpg");
+  reports_test::ExpectSameAsFile(fixture::ReportPhoto(), "tests/data/sample.jpg");
+  reports_test::ExpectSameAsFile(fixture::ReportPhoto(), "fuzz/seeds/report-six-sections.jpg");
 }
 
 }  // namespace

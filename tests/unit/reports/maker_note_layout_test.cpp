@@ -4,6 +4,7 @@
 
 #include <functional>
 
+#include "golden_file.h"
 #include "maker_note_builder.h"
 #include "maker_note_reading.h"
 #include "metadata/image_info.h"
@@ -441,6 +442,19 @@ TEST(AMakerNoteLayout, placesDirectoriesAndValuesAsEachLayoutSays) {
   TImageInfo other(&parent, 255);
   other.MakeText = "Kodak";
   EXPECT_FALSE(ChooseMakerNoteLayout(other, false).has_value());
+}
+
+// The fuzz target starts from one crafted photo per layout (VELMORA_UPDATE_GOLDEN=1 writes them).
+TEST(TheFuzzSeeds, holdOneCraftedPhotoPerLayout) {
+  for (const LayoutCase& c : LayoutCases()) {
+    SCOPED_TRACE(c.name);
+    const fixture::BuiltPhoto built = fixture::PhotoWithMakerNote(c.photo());
+    const std::string name = c.fileName;
+    const bool tiff = name.ends_with(".nef") || name.ends_with(".tif");
+    // The fuzz target reads every input both as .jpg and as .tif.
+    reports_test::ExpectSameAsFile(tiff ? built.tiff : built.jpeg,
+                                   "fuzz/seeds/makernote-" + name.substr(0, name.find('.')) + (tiff ? ".tif" : ".jpg"));
+  }
 }
 
 }  // namespace
