@@ -99,6 +99,13 @@ StoredWindowPosition LoadWindowPosition(const QString& iniPath) {
   return position;
 }
 
+std::optional<WindowPlacement> LoadMainWindowPlacement(const AppSettings& settings,
+                                                       const QSize& screenSize,
+                                                       const QString& iniPath) {
+  if (!settings.Position) return std::nullopt;
+  return PlaceMainWindow(LoadWindowPosition(iniPath), screenSize);
+}
+
 void SaveSettings(const AppSettings& settings, const QString& iniPath) {
   IniFile ini = ReadForUpdate(iniPath);
   for (const SettingKey& key : kSettingKeys) {

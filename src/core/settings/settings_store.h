@@ -2,7 +2,9 @@
 // Reading and writing AppSettings and the main window's position in "Velmora.ini".
 
 #include <QRect>
+#include <QSize>
 #include <QString>
+#include <optional>
 
 #include "settings/app_settings.h"
 #include "settings/user_data_folder.h"
@@ -21,6 +23,12 @@ AppSettings LoadSettings(const QString& iniPath = SettingsFilePath(),
 // Reads section Position; missing keys give the defaults of StoredWindowPosition. Start-up
 // calls it only when AppSettings::Position is true, and places the window with PlaceMainWindow.
 StoredWindowPosition LoadWindowPosition(const QString& iniPath = SettingsFilePath());
+
+// Where start-up puts the main window: nothing when settings.Position is false (the window keeps
+// its designed size, centred), otherwise the stored position clamped to the screen size.
+std::optional<WindowPlacement> LoadMainWindowPlacement(const AppSettings& settings,
+                                                       const QSize& screenSize,
+                                                       const QString& iniPath = SettingsFilePath());
 
 // Writes every key of Allgemein, Ordner and Programme from `settings` (texts trimmed), leaving
 // section Position and everything else in the file untouched. The new file replaces the old one

@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include "common/file_error.h"
@@ -203,6 +204,18 @@ TEST_F(ASettingsFile, staysIntactWhenItsFolderRefusesTheSave) {
   EXPECT_THROW(SaveWindowPosition(settings, QRect(1, 2, 700, 500), false, Ini()), FileError);
   EXPECT_EQ(ReadBytes(Ini()), old);
   EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"Velmora.ini"});
+}
+
+TEST_F(ASettingsFile, isSavedThroughALinkAndKeepsItsPermissions) {
+  const QString real = dir.filePath(QStringLiteral("echt.ini"));
+  WriteBytes(real, "[Allgemein]\r\nGitter=1\r\n");
+  ASSERT_TRUE(QFile::setPermissions(real, QFileDevice::ReadOwner | QFileDevice::WriteOwner));
+  ASSERT_TRUE(QFile::link(real, Ini()));
+  SaveSettings(AppSettings(), Ini());
+  EXPECT_TRUE(QFileInfo(Ini()).isSymLink());
+  EXPECT_TRUE(ReadBytes(real).startsWith("[Allgemein]\r\nGitter=0\r\n"));
+  EXPECT_EQ(QFileInfo(real).permissions() & ~(QFileDevice::ReadUser | QFileDevice::WriteUser),
+            QFileDevice::ReadOwner | QFileDevice::WriteOwner);
 }
 
 TEST_F(ASettingsFile, namesTheFileInTheErrorOfAFailedSave) {

@@ -67,8 +67,18 @@ class AStoredWindowPosition : public ::testing::Test {
 TEST_F(AStoredWindowPosition, givesTheDefaultBoundsWithoutItsSection) {
   WriteBytes(Ini(), "[Allgemein]\r\nPosition=1\r\n");
   EXPECT_EQ(LoadWindowPosition(Ini()), StoredWindowPosition());
-  EXPECT_EQ(PlaceMainWindow(LoadWindowPosition(Ini()), QSize(1280, 1024)).bounds,
-            QRect(0, 0, 640, 480));
+  const std::optional<WindowPlacement> placed =
+      LoadMainWindowPlacement(LoadSettings(Ini()), QSize(1280, 1024), Ini());
+  ASSERT_TRUE(placed.has_value());
+  EXPECT_EQ(*placed, (WindowPlacement{QRect(0, 0, 640, 480), false}));
+}
+
+TEST_F(AStoredWindowPosition, placesNothingWhenTheSettingIsOff) {
+  WriteBytes(Ini(), "[Allgemein]\r\nPosition=0\r\n[Position]\r\nTop=-20\r\nLeft=1280\r\n"
+                    "Width=300\r\nHeight=5000\r\nMaximized=1\r\n");
+  EXPECT_EQ(LoadMainWindowPlacement(LoadSettings(Ini()), QSize(1280, 1024), Ini()), std::nullopt);
+  EXPECT_EQ(LoadMainWindowPlacement(withPosition, QSize(1280, 1024), Ini()),
+            (WindowPlacement{QRect(1230, 0, 640, 1024), true}));
 }
 
 TEST_F(AStoredWindowPosition, isWrittenAsBoundsAndStateAndReadBack) {
