@@ -33,6 +33,7 @@
 #include "common/program_icon.h"
 #include "common/reflection_label.h"
 #include "common/system_info.h"
+#include "jobs/sort_dialog.h"
 #include "settings/settings_store.h"
 #include "shell/shell_dialogs.h"
 
@@ -83,12 +84,16 @@ TfrmHaupt::TfrmHaupt(TfrmFortschritt* progressForm, std::unique_ptr<ShellDialogs
   });
   BuildLayout();
   CreateActions();
-  // The window sees every key before its controls.
+  // The window sees every key before its controls, and the resizing of Panel1.
   qApp->installEventFilter(this);
   FormCreate();
 }
 
-TfrmHaupt::~TfrmHaupt() { qApp->removeEventFilter(this); }
+TfrmHaupt::~TfrmHaupt() {
+  qApp->removeEventFilter(this);
+  // The icon cache goes before the base class closes the view, which may still ask for icons.
+  photos_->setDecorationProvider({});
+}
 
 // ---------------------------------------------------------------------------------------------
 // Layout
@@ -152,8 +157,6 @@ void TfrmHaupt::BuildLayout() {
   column->addWidget(Panel1, 1);
   setCentralWidget(central);
 
-  Panel1->installEventFilter(this);
-  AdvListView1->installEventFilter(this);
   connect(Edit1, &QLineEdit::returnPressed, this, &TfrmHaupt::Edit1Return);
   connect(Edit1, &HistoryLineEdit::Left, this, &TfrmHaupt::Edit1Exit);
   connect(AdvToolButton1, &QToolButton::clicked, this, &TfrmHaupt::AdvToolButton1Click);
@@ -477,6 +480,18 @@ void TfrmHaupt::Allesdemakieren1Click() { photos_->setAllChecked(false); }
 void TfrmHaupt::M1Click() {
   for (int row = 0; row < photos_->rowCount(); ++row)
     photos_->setChecked(row, !photos_->row(row).checked);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Jobs
+
+void TfrmHaupt::Sortieren1Click() {
+  if (photos_->isEmpty()) {
+    dialogs_->ShowMessage(this, MessageKind::Information,
+                          QStringLiteral("Bitte wählen Sie zu erst einen Ordner mit Bildern aus !"));
+    return;
+  }
+  if (sortDialog) sortDialog->exec();
 }
 
 // ---------------------------------------------------------------------------------------------

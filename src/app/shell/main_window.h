@@ -25,6 +25,8 @@ class QToolBar;
 class QToolButton;
 class ReflectionLabel;
 class ShellDialogs;
+class TForm11;
+class TForm3;
 class TfrmFortschritt;
 class WindowScanHost;
 
@@ -49,6 +51,10 @@ class TfrmHaupt : public QMainWindow {
   ShellDialogs& Dialogs() { return *dialogs_; }
   // True while the mini preview window is open.
   bool miniPreviewShown = false;
+  // The job windows, created in main.cpp after this window (its children, not owned here):
+  // the log window every batch job runs in, and the sort dialog.
+  TForm3* logWindow = nullptr;
+  TForm11* sortDialog = nullptr;
 
   // Status panel 0 (file count) and 1 (notes), in the status bar's HTML dialect.
   void SetStatusPanel(int panel, const QString& miniHtml);
@@ -83,6 +89,7 @@ class TfrmHaupt : public QMainWindow {
   void Allesdemakieren1Click();           // "Alle Markierungen aufheben"
   void M1Click();                         // "Markierungen umkehren"
   void Programmbeenden1Click();           // "Programm beenden"
+  void Sortieren1Click();                 // "Bilder sortieren"
   void Edit1Return();                     // Enter in the folder input
   void Edit1Exit();                       // the folder input was left
   // Files dropped on the window, in the order the desktop gives them.

@@ -68,7 +68,9 @@ void TfrmHaupt::CreateActions() {
   // >>> "Exif exportieren" F10
   // >>> "IPTC-Tags setzen" F11 (disabled unless the IPTC tagging program is installed)
   // >>> "Bilder umbenennen" F6
-  // >>> "Bilder sortieren" Ctrl+S
+  QAction* Sortieren1 = NewAction("Sortieren1", QStringLiteral("Bilder sortieren"),
+                                  QKeySequence(Qt::CTRL | Qt::Key_S), &TfrmHaupt::Sortieren1Click);
+  MenuOf(TopMenu::Bearbeiten)->addAction(Sortieren1);
   // >>> "Bilder zusammenstellen && kopieren" F5
   // >>> "Bild merken" Ctrl+M
 
@@ -146,13 +148,14 @@ void TfrmHaupt::CreateActions() {
   // >>> "Exif extrahieren"
   // >>> "IPTC Tags den Bildern hinzufügen" (disabled unless the IPTC tagging program is installed)
   // >>> "Bilder umbenennen"
-  // >>> "Bilder sortieren"
+  QAction* ToolButton16 = toolButton("ToolButton16", QStringLiteral("Bilder sortieren"),
+                                     QStyle::SP_FileDialogDetailedView, &TfrmHaupt::Sortieren1Click);
   // >>> "Bilder zusammenstellen && kopieren"
 
   // Commands that add or remove rows wait while a folder is read.
   for (QAction* action :
        {Bildhinzufgen1, Ordnerauswhlen1, WeiterenOrdnerhinzufgen1, Auswahllschen1, Bildhinzufgen2,
         WeiterenOrdnerhinzufgen2, Auswahllschen2, Bildhinzufgen3, WeiterenOrdnerhinzufgen3,
-        ToolButton1, ToolButton3, ToolButton6, ToolButton8})
+        ToolButton1, ToolButton3, ToolButton6, ToolButton8, Sortieren1, ToolButton16})
     DisableDuringScan(action);
 }
