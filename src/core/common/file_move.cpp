@@ -15,14 +15,41 @@ namespace {
 
 constexpr size_t kCopyBufferSize = 1 << 20;
 
-QString TextOfErrno(int error) { return QString::fromLocal8Bit(std::strerror(error)); }
+struct ErrnoText {
+  int error;
+  const char* text;
+};
+// German reasons for the failures a move or copy commonly meets; others keep the system's text.
+constexpr ErrnoText kErrnoTexts[] = {
+    {EACCES, "Zugriff verweigert."},
+    {EPERM, "Zugriff verweigert."},
+    {EROFS, "Das Ziel ist schreibgeschützt."},
+    {ENOSPC, "Nicht genug Speicherplatz."},
+    {EDQUOT, "Nicht genug Speicherplatz."},
+    {ENOENT, "Der Zielordner existiert nicht."},
+    {ENOTDIR, "Ein Teil des Zielpfads ist kein Ordner."},
+    {EISDIR, "Das Ziel ist ein Ordner."},
+    {ENAMETOOLONG, "Der Dateiname ist zu lang."},
+    {EBUSY, "Die Datei wird gerade benutzt."},
+    {ETXTBSY, "Die Datei wird gerade benutzt."},
+};
 
-FileOpResult Failure(FileOpError error, QString reason) { return FileOpResult{error, std::move(reason)}; }
+QString TextOfErrno(int error) {
+  for (const ErrnoText& known : kErrnoTexts) {
+    if (known.error == error) return QString::fromUtf8(known.text);
+  }
+  return QString::fromLocal8Bit(std::strerror(error));
+}
+
+FileOpResult Failure(FileOpError error, QString reason) {
+  return FileOpResult{error, std::move(reason)};
+}
 FileOpResult SourceMissing() {
   return Failure(FileOpError::SourceMissing, QStringLiteral("Die Quelldatei existiert nicht."));
 }
 FileOpResult FailureOfErrno(int error) {
-  if (error == EEXIST) return Failure(FileOpError::TargetExists, QStringLiteral("Die Zieldatei existiert bereits."));
+  if (error == EEXIST)
+    return Failure(FileOpError::TargetExists, QStringLiteral("Die Zieldatei existiert bereits."));
   return Failure(FileOpError::Failed, TextOfErrno(error));
 }
 

@@ -76,13 +76,17 @@ TEST_P(AFileMove, neverReplacesAnExistingTarget) {
   EXPECT_FALSE(result.reason.isEmpty());
   EXPECT_EQ(ReadBytes(source), kPhoto);
   EXPECT_EQ(ReadBytes(targetFolder + "a.jpg"), "anderes Bild");
+
+  EXPECT_EQ(MoveFileNoReplace(source, source).error, FileOpError::TargetExists);
+  EXPECT_EQ(CopyFileNoReplace(source, source).error, FileOpError::TargetExists);
+  EXPECT_EQ(ReadBytes(source), kPhoto) << "a file moved or copied onto itself stays whole";
 }
 
 TEST_P(AFileMove, leavesTheSourceWhenTheTargetFolderIsMissingOrReadOnly) {
   const QString source = MakePhoto(sourceFolder, "a.jpg", kPhoto);
   FileOpResult result = MoveFileNoReplace(source, targetFolder + "fehlt/a.jpg");
   EXPECT_EQ(result.error, FileOpError::Failed);
-  EXPECT_FALSE(result.reason.isEmpty());
+  EXPECT_EQ(result.reason, QStringLiteral("Der Zielordner existiert nicht."));
   EXPECT_EQ(ReadBytes(source), kPhoto);
 
   ASSERT_TRUE(QDir().mkdir(targetFolder + "gesperrt"));
@@ -176,7 +180,7 @@ TEST(AFileCopy, leavesNoPartialTargetWhenTheDiskIsFull) {
   const QString source = MakePhoto(sourceDir.path() + u'/', "gross.jpg", QByteArray(1024 * 1024, 'x'));
   FileOpResult result = CopyFileNoReplace(source, small.Path() + "gross.jpg");
   EXPECT_EQ(result.error, FileOpError::Failed);
-  EXPECT_FALSE(result.reason.isEmpty());
+  EXPECT_EQ(result.reason, QStringLiteral("Nicht genug Speicherplatz."));
   EXPECT_FALSE(QFile::exists(small.Path() + "gross.jpg"));
 
   result = MoveFileNoReplace(source, small.Path() + "gross.jpg");
