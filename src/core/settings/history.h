@@ -7,6 +7,8 @@
 
 inline constexpr char kFolderHistoryFile[] = "Ordner.dat";
 inline constexpr char kNameHistoryFile[] = "Namen.dat";
+// An input shows this many suggestions of its look-up list at a time.
+inline constexpr int kHistorySuggestionRows = 20;
 
 // The core side of a text input with a look-up history: its look-up list and its history file.
 // The input widget shows LookupList() as suggestions.

@@ -183,6 +183,17 @@ TEST_F(ASettingsFile, keepsForeignSectionsKeysCommentsAndBlankLinesOnSave) {
   EXPECT_EQ(LoadWindowPosition(Ini()).Top, 33);
 }
 
+TEST_F(ASettingsFile, keepsLinesItCannotReadByteForByte) {
+  const QByteArray foreign = QByteArray("bin\x00\x01\xFF\xFE=\x80\r\n", 12) + "a\rb\r\n" +
+                             "[ohne Ende\r\n" + QByteArray(5000, 'z') + "\r\n";
+  WriteBytes(Ini(), foreign);
+  EXPECT_EQ(LoadSettings(Ini()), AppSettings());
+  SaveSettings(AppSettings(), Ini());
+  const QByteArray saved = ReadBytes(Ini());
+  EXPECT_TRUE(saved.startsWith(foreign));
+  EXPECT_TRUE(saved.mid(foreign.size()).startsWith("[Allgemein]\r\nBeenden=0\r\n"));
+}
+
 TEST_F(ASettingsFile, keepsLfLineEndsAndAByteOrderMarkOfAnExistingFile) {
   WriteBytes(Ini(), "\xEF\xBB\xBF[Allgemein]\nGitter=1\n");
   SaveSettings(AppSettings(), Ini());
