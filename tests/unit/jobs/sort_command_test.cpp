@@ -21,7 +21,8 @@ class ASortCommand : public ::testing::Test {
  protected:
   void SetUp() override {
     cli = qEnvironmentVariable("VELMORA_CLI");
-    if (cli.isEmpty()) GTEST_SKIP() << "VELMORA_CLI is not set (run through ctest)";
+    if (cli.isEmpty()) cli = QStringLiteral(VELMORA_BINARY_DIR "/src/cli/velmora-cli");
+    if (!QFileInfo(cli).isExecutable()) GTEST_SKIP() << "velmora-cli is not built";
     ASSERT_TRUE(temp.isValid());
     root = temp.path() + QStringLiteral("/Bilder/");
     ASSERT_TRUE(QDir().mkpath(root));
