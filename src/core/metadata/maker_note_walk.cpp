@@ -80,15 +80,13 @@ void TImageInfo::WalkMakerNoteDirectory(const std::string& makerNote, std::span<
       // Unlike the EXIF walk, an entry of size 0 is read: its value is empty.
       const std::int64_t size = std::max<std::int64_t>(0, static_cast<std::int64_t>(FormatSize(format)) * components);
 
-      std::int64_t offset = 0;
-      std::int64_t valuePos = e + 8;
-      if (size > 4) {
-        offset = ReadU32(e + 8);
-        valuePos = offset + offsetBase;
-      }
-      std::string raw = RangeInside(valuePos, size, Buffer.size())
-                            ? Buffer.substr(static_cast<std::size_t>(valuePos - 1), static_cast<std::size_t>(size))
-                            : BytesFrom(held.ExifData(), offset + fallbackBase, size);
+      const std::int64_t valuePos = size > 4 ? ReadU32(e + 8) + static_cast<std::int64_t>(offsetBase) : e + 8;
+      // Bytes past the note are read from the EXIF data: maker-note position p lies at
+      // p - offsetBase + fallbackBase there (an offset o at o + fallbackBase).
+      std::string raw =
+          RangeInside(valuePos, size, Buffer.size())
+              ? Buffer.substr(static_cast<std::size_t>(valuePos - 1), static_cast<std::size_t>(size))
+              : BytesFrom(held.ExifData(), valuePos - offsetBase + fallbackBase, size);
 
       const TagDefinition* definition = FindDefinition(table, tag);
       const std::string_view label = definition ? definition->Label : std::string_view("Unknown");
@@ -113,13 +111,17 @@ void TImageInfo::WalkMakerNoteDirectory(const std::string& makerNote, std::span<
 
       // Entries without a definition are not listed.
       if (build && definition) {
-        TTagEntry entry = EntryFromDefinition(*definition);
-        entry.Group = 1;
-        entry.Format = static_cast<std::uint16_t>(format);
-        entry.Text = std::move(text);
-        entry.RawSize = static_cast<std::int32_t>(raw.size());
-        entry.RawBytes = std::move(raw);
-        Tags.push_back(std::move(entry));
+        try {
+          TTagEntry entry = EntryFromDefinition(*definition);
+          entry.Group = 1;
+          entry.Format = static_cast<std::uint16_t>(format);
+          entry.Text = std::move(text);
+          entry.RawSize = static_cast<std::int32_t>(raw.size());
+          entry.RawBytes = std::move(raw);
+          Tags.push_back(std::move(entry));
+        } catch (const std::exception&) {
+          // A failed append loses this entry only.
+        }
       }
     }
   } catch (const std::exception& failure) {

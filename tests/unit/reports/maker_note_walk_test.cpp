@@ -100,6 +100,16 @@ TEST(AMakerNoteWalk, cutsAValueWhereTheExifDataEnds) {
   EXPECT_EQ(result.makerLines, (std::vector<std::string>{"OwnerName = \"short\"", "FirmwareVersion = \"\""}));
 }
 
+TEST(AMakerNoteWalk, readsAValueBeforeTheNoteFromTheExifData) {
+  // Offset 0 is the TIFF header of the EXIF data: "II*\0" and the first directory's offset.
+  fixture::TempDir dir;
+  MakerNoteBuilder note(ByteOrder::Little);
+  note.Field(0x0009, fixture::kAscii, 6, 0);
+  const auto result = ReadMakerNoteOf(
+      dir, "canon.jpg", fixture::PhotoWithMakerNote(MakerNotePhoto{}.WithMake("Canon").WithNote(note)).jpeg);
+  EXPECT_EQ(result.makerLines, std::vector<std::string>{"OwnerName = \"II*\""});
+}
+
 TEST(AMakerNoteWalk, listsNeitherSkipTagsNorTagsWithoutDefinition) {
   fixture::TempDir dir;
   MakerNoteBuilder note(ByteOrder::Little);
