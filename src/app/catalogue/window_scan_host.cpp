@@ -13,6 +13,7 @@ WindowScanHost::~WindowScanHost() { SetBusyCursor(false); }
 
 void WindowScanHost::ProcessEvents() {
   if (sinceEvents_.isValid() && sinceEvents_.elapsed() < kEventIntervalMs) return;
+  ShowPendingFileCount();
   QApplication::processEvents();
   ++eventTurns_;
   sinceEvents_.start();
@@ -38,9 +39,17 @@ void WindowScanHost::StepProgress() {
 }
 
 void WindowScanHost::HideProgress() {
+  ShowPendingFileCount();
   if (progressForm_) progressForm_->hide();
 }
 
 void WindowScanHost::ShowFileCount(int count) {
-  if (showFileCount_) showFileCount_(count);
+  pendingFileCount_ = count;
+  if (!progressForm_ || !progressForm_->isVisible()) ShowPendingFileCount();
+}
+
+void WindowScanHost::ShowPendingFileCount() {
+  if (pendingFileCount_ < 0) return;
+  if (showFileCount_) showFileCount_(pendingFileCount_);
+  pendingFileCount_ = -1;
 }

@@ -33,15 +33,20 @@ class WindowScanHost : public ScanHost {
   void HideProgress() override;
   void ShowFileCount(int count) override;
 
-  // How often events were actually run (for tests of the throttling).
+  // How often events were actually run.
   int EventTurns() const { return eventTurns_; }
 
  private:
+  void ShowPendingFileCount();
+
   QWidget* owner_;
   QPointer<TfrmFortschritt> progressForm_;
   std::function<void(int)> showFileCount_;
   bool cancelRequested_ = false;
   bool busyCursor_ = false;
+  // The file count is shown when events run, not for every row: setting a rich-text label
+  // costs more than reading a small file.
+  int pendingFileCount_ = -1;
   QElapsedTimer sinceEvents_;
   int eventTurns_ = 0;
 };

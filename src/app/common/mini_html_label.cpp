@@ -10,6 +10,7 @@ MiniHtmlLabel::MiniHtmlLabel(QWidget* parent) : QLabel(parent) {
 }
 
 void MiniHtmlLabel::SetMiniHtml(const QString& miniHtml) {
+  if (miniHtml == miniHtml_ && !text().isNull()) return;
   miniHtml_ = miniHtml;
   blinkVisible_ = true;
   if (MiniHtmlHasBlink(miniHtml))

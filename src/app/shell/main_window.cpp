@@ -217,10 +217,10 @@ void TfrmHaupt::FormCreate() {
   }
 
   settings_ = LoadSettings(SettingsFilePath(), settings_);
-  if (settings_.Position) {
-    const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
-    const QSize screenSize = screen ? screen->geometry().size() : kDesignedSize;
-    placement_ = PlaceMainWindow(LoadWindowPosition(SettingsFilePath()), screenSize);
+  const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+  placement_ = LoadMainWindowPlacement(settings_, screen ? screen->geometry().size() : kDesignedSize,
+                                       SettingsFilePath());
+  if (placement_) {
     move(placement_->bounds.topLeft());
     resize(placement_->bounds.size());
   }

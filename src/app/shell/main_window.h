@@ -12,6 +12,7 @@
 
 #include "settings/app_settings.h"
 #include "settings/window_placement.h"
+#include "shell/shell_dialogs.h"
 
 class FileIconCache;
 class HistoryLineEdit;
@@ -24,7 +25,6 @@ class QMenu;
 class QToolBar;
 class QToolButton;
 class ReflectionLabel;
-class ShellDialogs;
 class TForm11;
 class TForm3;
 class TfrmFortschritt;
