@@ -61,8 +61,8 @@ void LoadHistory(HistoryField& field) {
 void CommitHistory(HistoryField& field, const QString& text, HistoryCommit kind) {
   const QString path = field.FilePath();
   // Starting from the file, not from the field's own list, keeps the entries that other fields
-  // added since this one loaded.
-  // A file that cannot be read is not overwritten; the field's own list still gains the text.
+  // added since this one loaded. A file that cannot be read is not overwritten; the field's own
+  // list still gains the text.
   QStringList entries;
   std::optional<FileError> readError;
   try {
@@ -75,7 +75,9 @@ void CommitHistory(HistoryField& field, const QString& text, HistoryCommit kind)
     return entries.contains(candidate, Qt::CaseInsensitive);
   };
   const QString trimmed = text.trimmed();
-  if (!trimmed.isEmpty()) {
+  // One entry per line: a text with a line break cannot be stored and stays out.
+  const bool storable = !text.contains(u'\n') && !text.contains(u'\r');
+  if (storable && !trimmed.isEmpty()) {
     if (kind == HistoryCommit::FieldLeft && !contains(trimmed)) entries.append(trimmed);
     if (!contains(text)) entries.append(text);
   }

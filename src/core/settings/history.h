@@ -40,8 +40,8 @@ void LoadHistory(HistoryField& field);
 
 // Adds the text to the history: re-reads the file, appends the trimmed text (unless empty or
 // present) and then the text as typed (unless its trimmed form is empty or it is present),
-// comparing without regard to letter case; rewrites the file even when nothing was added and
-// makes the result the field's look-up list. Re-reading keeps what other fields added since this
+// comparing without regard to letter case; a text with a line break is never added. Rewrites
+// the file even when nothing was added and makes the result the field's look-up list. Re-reading keeps what other fields added since this
 // field loaded, and keeps deleted entries deleted. A file that cannot be written throws
 // FileError; the look-up list still holds the new entries.
 void CommitHistory(HistoryField& field, const QString& text,

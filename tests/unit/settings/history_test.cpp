@@ -56,6 +56,8 @@ TEST_F(AHistoryField, addsByTheRulesForBlanksLetterCaseAndEmptyText) {
       {"present with blank", " /bilder/", HistoryCommit::FieldLeft, {" /bilder/"}},
       {"empty", "", HistoryCommit::FieldLeft, {}},
       {"blanks only", "   ", HistoryCommit::FieldLeft, {}},
+      {"line break", "/zwei\nZeilen/", HistoryCommit::FieldLeft, {}},
+      {"picker, line break", "/a\r\nb/", HistoryCommit::AsTypedOnly, {}},
       {"picker, blank", " Wort", HistoryCommit::AsTypedOnly, {" Wort"}},
       {"picker, present", "/Bilder/", HistoryCommit::AsTypedOnly, {}},
       {"picker, new", "/neu/", HistoryCommit::AsTypedOnly, {"/neu/"}},
