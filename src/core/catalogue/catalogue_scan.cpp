@@ -37,13 +37,10 @@ class RowBatch {
   QElapsedTimer sinceFlush_;
 };
 
-// Reads the file's metadata into texts 4 to 8 (the reader never throws; a file it cannot read
-// gets "-" like one without EXIF data).
-void ReadCameraTexts(PhotoRow& row, const QString& path, ScanHost& host, bool eventsBeforeTexts) {
-  TimgData reader(255);
+// Reads the file's metadata (the reader never throws; a file it cannot read gets "-" like one
+// without EXIF data).
+void ReadPhotoFile(TimgData& reader, const QString& path) {
   reader.ReadPhotoFile(QFile::encodeName(path).toStdString());
-  if (eventsBeforeTexts || reader.HasExif()) host.ProcessEvents();
-  SetCameraTexts(row, reader);
 }
 
 }  // namespace
@@ -80,8 +77,15 @@ int ScanFolderIntoList(PhotoList& list, const QString& folder, ScanHost& host) {
       else
         lastFolder = folderText;
       row.texts[kTextFolder] = folderText;
-      SetWriteTimeTexts(row, path);
       row.texts[kTextType] = TypeText(row.caption);
+      // The reader looks at the file anyway: its last-write time spares another look. The
+      // camera texts join the row only after the cancel check below.
+      TimgData reader(255);
+      ReadPhotoFile(reader, path);
+      if (!reader.FileName.empty())
+        SetWriteTimeTexts(row, reader.FileTime);
+      else
+        SetWriteTimeTexts(row, path);
 
       batch.FlushIfDue();
       host.ProcessEvents();
@@ -91,7 +95,8 @@ int ScanFolderIntoList(PhotoList& list, const QString& folder, ScanHost& host) {
         break;
       }
 
-      ReadCameraTexts(row, path, host, true);
+      host.ProcessEvents();
+      SetCameraTexts(row, reader);
       row.checked = true;
       batch.Add(std::move(row));
       ++added;
@@ -121,7 +126,10 @@ bool AddImageRow(PhotoList& list, const QString& path, ScanHost& host) {
   row.texts[kTextFolder] = ExtractFolderPart(entryPath);
   SetWriteTimeTexts(row, entryPath);
   row.texts[kTextType] = TypeText(row.caption);
-  ReadCameraTexts(row, entryPath, host, false);
+  TimgData reader(255);
+  ReadPhotoFile(reader, entryPath);
+  if (reader.HasExif()) host.ProcessEvents();
+  SetCameraTexts(row, reader);
   row.checked = true;
   list.append(std::move(row));
   host.ShowFileCount(list.rowCount());

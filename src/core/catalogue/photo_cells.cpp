@@ -15,6 +15,32 @@ void SetWriteTimeTexts(PhotoRow& row, const QString& path) {
   row.texts[kTextTime] = written.toString(QStringLiteral("hh:mm:ss"));
 }
 
+void SetWriteTimeTexts(PhotoRow& row, std::time_t written) {
+  // Formatted by hand: a folder of many thousand photos formats as many times.
+  std::tm local{};
+  if (!localtime_r(&written, &local)) {
+    row.texts[kTextDate].clear();
+    row.texts[kTextTime].clear();
+    return;
+  }
+  auto two = [](QChar* at, int value) {
+    at[0] = QChar(u'0' + value / 10 % 10);
+    at[1] = QChar(u'0' + value % 10);
+  };
+  QString date(10, u'.');
+  two(date.data(), local.tm_mday);
+  two(date.data() + 3, local.tm_mon + 1);
+  const int year = local.tm_year + 1900;
+  two(date.data() + 6, year / 100);
+  two(date.data() + 8, year % 100);
+  QString time(8, u':');
+  two(time.data(), local.tm_hour);
+  two(time.data() + 3, local.tm_min);
+  two(time.data() + 6, local.tm_sec);
+  row.texts[kTextDate] = std::move(date);
+  row.texts[kTextTime] = std::move(time);
+}
+
 QString TypeText(const QString& name) {
   static const QString jpeg = QString::fromUtf16(kJpegTypeText);
   static const QString noData = QString::fromUtf16(kNoDataText);

@@ -5,11 +5,15 @@
 
 #include <QString>
 
+#include <ctime>
+
 class TimgData;
 
 // Texts 1 and 2: the last-write date ("dd.MM.yyyy") and time ("hh:mm:ss") of path in local
 // time; both empty when the path names nothing.
 void SetWriteTimeTexts(PhotoRow& row, const QString& path);
+// The same from a last-write time already known (seconds since the epoch).
+void SetWriteTimeTexts(PhotoRow& row, std::time_t written);
 // Text 3: "JPEG-Datei" when the lower-cased extension of name is "jpg", otherwise "-".
 QString TypeText(const QString& name);
 // The capture date dd.mm.yyyy and the capture time (a blank, then hh:mm:ss) cut from an EXIF
