@@ -2,8 +2,18 @@
 
 #include "common/path_helpers.h"
 
+namespace {
+
+const QString kInvalidName = QStringLiteral("Bitte geben Sie einen gültigen Dateinamen an !");
+
+// A name that holds a separator or another forbidden character would lead out of its folder.
+bool IsInvalidName(const QString& name) { return !IsValidFileName(name.trimmed(), true); }
+
+}  // namespace
+
 QString FirstRenameOptionsProblem(const RenameOptions& options, const QString& startCounterText) {
   if (options.pattern.trimmed().isEmpty()) return QStringLiteral("Bitte geben Sie einen Namen für die Dateien an !");
+  if (IsInvalidName(options.pattern)) return kInvalidName;
   if (options.useSeparator && options.separatorIndex < 0)
     return QStringLiteral("Bitte geben Sie ein Trennzeichen an !");
   if (startCounterText.trimmed().isEmpty()) return QStringLiteral("Bitte geben Sie ein Startzähler an !");
@@ -17,11 +27,16 @@ QString FirstRenameOptionsProblem(const RenameOptions& options, const QString& s
     if (options.zipFolder.trimmed().isEmpty()) return QStringLiteral("Bitte geben Sie einen Zielordner an !");
     if (!FolderExists(options.zipFolder.trimmed())) return QStringLiteral("Der angegebene Ordner existiert nicht !");
     if (options.zipName.trimmed().isEmpty()) return QStringLiteral("Bitte geben Sie einen Zip-Dateinamen an !");
+    if (IsInvalidName(options.zipName)) return kInvalidName;
   }
-  if (options.writeDescription && options.descriptionFileName.trimmed().isEmpty())
-    return QStringLiteral("Bitte geben Sie einen Dateinamen an !");
-  if (options.writeExif && options.exifFileName.trimmed().isEmpty())
-    return QStringLiteral("Bitte geben Sie einen Dateinamen an !");
+  if (options.writeDescription) {
+    if (options.descriptionFileName.trimmed().isEmpty()) return QStringLiteral("Bitte geben Sie einen Dateinamen an !");
+    if (IsInvalidName(options.descriptionFileName)) return kInvalidName;
+  }
+  if (options.writeExif) {
+    if (options.exifFileName.trimmed().isEmpty()) return QStringLiteral("Bitte geben Sie einen Dateinamen an !");
+    if (IsInvalidName(options.exifFileName)) return kInvalidName;
+  }
   return {};
 }
 
