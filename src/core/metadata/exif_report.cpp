@@ -179,7 +179,7 @@ std::string ExifHtmlDocumentHead() {
 }
 
 std::string ExifHtmlDocumentFoot() {
-  return Joined({"</body>", "<br>", "<hr>", "Erstellt mit Velmora \xC2\xA9 Quenbrook", "</html>"});
+  return Joined({"</body>", "<br>", "<hr>", "Erstellt mit Velmora (c) Quenbrook", "</html>"});
 }
 
 void WriteImageExifFile(const std::string& path, int form, const ExifReportOptions& options) {
