@@ -6,6 +6,7 @@
 #include <memory>
 
 #include <jpeglib.h>
+#include <jerror.h>
 
 namespace {
 
@@ -27,10 +28,19 @@ struct ErrorTrap {
   std::longjmp(trap->jump, 1);
 }
 
-// Level -1 is a warning about corrupt data (truncated file, bad Huffman code, ...): the
-// library would go on and fill the picture with grey, so it is treated as an error.
+// Warnings that say nothing about the picture itself: an unknown JFIF revision, bytes between
+// two segments, a progression sequence the library copes with.
+constexpr int kHarmlessWarnings[] = {JWRN_JFIF_MAJOR, JWRN_EXTRANEOUS_DATA,
+                                     JWRN_BOGUS_PROGRESSION};
+
+// Level -1 is a warning. Every other one means lost or doubtful picture data (a truncated
+// file, a bad Huffman code, a marker in the middle of the data, an unknown colour transform):
+// the library would go on and fill the picture with grey, so it counts as an error.
 void JumpOnWarning(j_common_ptr info, int level) {
-  if (level < 0) JumpOnError(info);
+  if (level >= 0) return;
+  for (const int harmless : kHarmlessWarnings)
+    if (info->err->msg_code == harmless) return;
+  JumpOnError(info);
 }
 
 void InstallTrap(ErrorTrap& trap) {

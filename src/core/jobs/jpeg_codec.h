@@ -24,8 +24,8 @@ class JpegCodecError : public std::runtime_error {
 
 // Decodes a JPEG held in memory at the smallest DCT scale n/8 (n = 1..8) whose output is at
 // least minWidth x minHeight; at full size when even that is smaller. Greyscale stays one
-// channel; RGB, YCbCr, CMYK and YCCK come out as RGB. Any warning of the library (damaged or
-// truncated data) counts as failure, so a half-grey picture never replaces a photo.
+// channel; RGB, YCbCr, CMYK and YCCK come out as RGB. A warning of the library about damaged
+// or truncated data counts as failure, so a half-grey picture never replaces a photo.
 RasterImage DecodeJpegCovering(const std::uint8_t* data, std::size_t size, int minWidth,
                                int minHeight);
 

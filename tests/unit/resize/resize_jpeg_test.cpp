@@ -216,6 +216,17 @@ TEST_F(AResizedPhoto, fromGreyscaleStaysGreyAndFromCmykBecomesRgb) {
   EXPECT_LT(red.blue(), 25);
 }
 
+TEST_F(AResizedPhoto, acceptsStrayBytesBetweenSegments) {
+  // Some editors leave padding between segments; the picture data itself is complete.
+  const std::string path = dir.Write(
+      "foto.jpg", JpegBuilder().App1Exif(CameraExif(ByteOrder::Little, 1600, 1200, false))
+                      .Com(kComment).Raw(std::string("\0\0\0\0", 4))
+                      .Raw(PictureBody(EncodedPicture(1600, 1200))).Build());
+
+  EXPECT_EQ(ResizeJpeg(Q(path), 90, 1, context), ResizeOutcome::Resized);
+  EXPECT_EQ(Load(path).size(), QSize(800, 600));
+}
+
 // ---- failures: the photo always stays byte for byte as it was
 
 class AFailedResize : public AResizedPhoto {
