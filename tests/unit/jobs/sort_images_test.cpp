@@ -225,6 +225,24 @@ TEST_F(ASortJob, reportsAFolderThatCannotBeMadeAndGoesOn) {
   EXPECT_EQ(ctx.lines[2], kSummaryOne);
 }
 
+TEST_F(ASortJob, reportsAMoveIntoAReadOnlyDateFolder) {
+  AddPhoto(QStringLiteral("a.jpg"), QStringLiteral("24.12.2007"), QStringLiteral("-"));
+  const QString dateFolder = root + QStringLiteral("20071224");
+  ASSERT_TRUE(QDir().mkpath(dateFolder));
+  ReadOnlyFolder readOnly(dateFolder);
+  if (!readOnly.IsReady()) GTEST_SKIP() << "no read-only folder on this machine";
+
+  const SortResult result = Sort(kSortByFileDate, QStringLiteral("yyyymmdd"), false);
+  EXPECT_EQ(result.sorted, 0);
+  EXPECT_EQ(result.failed, 1);
+  EXPECT_EQ(ReadFile(root + QStringLiteral("a.jpg")), QByteArray("a.jpg"));
+  EXPECT_FALSE(QFile::exists(dateFolder + QStringLiteral("/a.jpg")));
+  EXPECT_EQ(list.row(0).texts[kTextFolder], root);
+  ASSERT_EQ(ctx.lines.size(), 3);
+  EXPECT_EQ(ctx.lines[0], kSortErrorLine);
+  EXPECT_TRUE(ctx.lines[1].startsWith(root + QStringLiteral("a.jpg : ")));
+}
+
 TEST_F(ASortJob, reportsAFileThatIsGone) {
   AddPhoto(QStringLiteral("a.jpg"), QStringLiteral("24.12.2007"), QStringLiteral("-"));
   ASSERT_TRUE(QFile::remove(root + QStringLiteral("a.jpg")));
