@@ -58,7 +58,9 @@ int ClampToInt(std::int64_t value) {
 
 }  // namespace
 
-TImageInfo::TImageInfo(TimgData* parent, int buildMode) : Parent(parent), BuildMode(buildMode) {}
+TImageInfo::TImageInfo(TimgData* parent, int buildMode) : Parent(parent), BuildMode(buildMode) {
+  Tags.reserve(48);  // a camera file lists about this many entries
+}
 
 TImageInfo::~TImageInfo() = default;
 
@@ -108,7 +110,7 @@ void TImageInfo::WalkEntries(std::int64_t start, std::int64_t base, int kind,
     const std::int64_t size = static_cast<std::int64_t>(FormatSize(format)) * components;
     if (size == 0) continue;
     const std::int64_t valuePos = size <= 4 ? e + 8 : ReadU32(e + 8) + base;
-    const std::string raw = BytesFrom(Buffer, valuePos, size);
+    std::string raw = BytesFrom(Buffer, valuePos, size);
 
     const TagDefinition& definition = LookupTagDefinition(tag, kind);
     std::string text;
@@ -175,12 +177,12 @@ void TImageInfo::WalkEntries(std::int64_t start, std::int64_t base, int kind,
       try {
         TTagEntry entry = EntryFromDefinition(definition);
         entry.Text = std::move(text);
-        entry.RawBytes = raw;
         entry.RawSize = static_cast<std::int32_t>(raw.size());
+        entry.RawBytes = std::move(raw);
         entry.ValuePos = ClampToInt(valuePos);
         entry.Format = static_cast<std::uint16_t>(format);
-        if (kind == kDirectoryThumbnail) AppendThumbTag(entry);
-        else AppendTag(entry);
+        if (kind == kDirectoryThumbnail) AppendThumbTag(std::move(entry));
+        else AppendTag(std::move(entry));
       } catch (const std::exception&) {
         // A failed append loses this entry only.
       }
@@ -205,6 +207,16 @@ int TImageInfo::AppendTag(const TTagEntry& entry) {
 
 int TImageInfo::AppendThumbTag(const TTagEntry& entry) {
   if (entry.TagNumber != 0) ThumbTags.push_back(entry);
+  return static_cast<int>(ThumbTags.size()) - 1;
+}
+
+int TImageInfo::AppendTag(TTagEntry&& entry) {
+  if (entry.TagNumber != 0) Tags.push_back(std::move(entry));
+  return static_cast<int>(Tags.size()) - 1;
+}
+
+int TImageInfo::AppendThumbTag(TTagEntry&& entry) {
+  if (entry.TagNumber != 0) ThumbTags.push_back(std::move(entry));
   return static_cast<int>(ThumbTags.size()) - 1;
 }
 

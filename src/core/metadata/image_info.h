@@ -60,7 +60,9 @@ class TImageInfo : public tEndInd {
 
   // Appends unless the entry's tag number is 0; returns the index of the (last) entry.
   int AppendTag(const TTagEntry& entry);
+  int AppendTag(TTagEntry&& entry);
   int AppendThumbTag(const TTagEntry& entry);
+  int AppendThumbTag(TTagEntry&& entry);
 
   // First entry of Tags whose Name equals name, ignoring case; -1 when none.
   virtual int IndexOfTag(std::string_view name) const;

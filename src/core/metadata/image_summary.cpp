@@ -53,7 +53,7 @@ void TImageInfo::Compute35mmFocalLength() {
   entry.Text = buffer;
   entry.FormatText = "%s mm";
   entry.Format = kFormatSRational;
-  AppendTag(entry);
+  AppendTag(std::move(entry));
 }
 
 std::string TImageInfo::SummaryText(const ShortDateFormatter& shortDate) const {

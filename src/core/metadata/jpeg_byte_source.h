@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <string>
 
 class JpegByteSource {
@@ -40,7 +41,10 @@ class FileByteSource : public JpegByteSource {
   bool Refill(std::size_t want);
 
   int fd_;
-  std::string block_;
+  std::unique_ptr<char[]> block_;  // not zero-filled: every read overwrites what it uses
+  std::size_t capacity_ = 0;
+  std::size_t size_ = 0;
   std::size_t pos_ = 0;
+  bool started_ = false;
   bool atEnd_ = false;
 };

@@ -1,5 +1,7 @@
 #include "metadata/tag_entry.h"
 
+#include "metadata/tag_tables.h"
+
 std::string LabelFromName(std::string_view name) {
   std::string label;
   label.reserve(name.size() + 8);
@@ -19,8 +21,13 @@ TTagEntry EntryFromDefinition(const TagDefinition& definition) {
   entry.IptcCode = definition.IptcCode;
   entry.TagNumber = definition.TagNumber;
   entry.Name = std::string(definition.Name);
-  entry.Label = definition.Label.empty() ? LabelFromName(definition.Name)
-                                         : std::string(definition.Label);
+  if (!definition.Label.empty()) {
+    entry.Label = std::string(definition.Label);
+  } else if (const std::string& prepared = PreparedLabel(definition); !prepared.empty()) {
+    entry.Label = prepared;
+  } else {
+    entry.Label = LabelFromName(definition.Name);
+  }
   entry.ValueList = std::string(definition.ValueList);
   entry.FormatText = std::string(definition.FormatText);
   entry.Formatter = definition.Formatter;

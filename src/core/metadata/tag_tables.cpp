@@ -1,6 +1,8 @@
 #include "metadata/tag_tables.h"
 
-#include <cctype>
+#include <algorithm>
+#include <string>
+#include <vector>
 
 #include "metadata/exif_formatters.h"
 
@@ -320,6 +322,34 @@ constexpr TagDefinition kUnknownTag = Def(0x0000, "Unknown");
 static_assert(std::size(kExifTags) == 250);
 static_assert(std::size(kGpsTags) == 31);
 
+constexpr bool SortedByTagNumber(std::span<const TagDefinition> table) {
+  for (std::size_t i = 1; i < table.size(); ++i) {
+    if (table[i - 1].TagNumber >= table[i].TagNumber) return false;
+  }
+  return true;
+}
+// The directory walk looks tags up by binary search, which needs ascending tag numbers.
+static_assert(SortedByTagNumber(kExifTags));
+static_assert(SortedByTagNumber(kGpsTags));
+
+// The first definition with this tag number of a table sorted by tag number.
+const TagDefinition* FindInSortedTable(std::span<const TagDefinition> table, std::uint16_t tag) {
+  const auto first = std::lower_bound(
+      table.begin(), table.end(), tag,
+      [](const TagDefinition& d, std::uint16_t number) { return d.TagNumber < number; });
+  return FindDefinition(table.subspan(static_cast<std::size_t>(first - table.begin())), tag);
+}
+
+// Labels derived from the names, prepared once for the whole run.
+std::vector<std::string> DeriveLabels(std::span<const TagDefinition> table) {
+  std::vector<std::string> labels;
+  labels.reserve(table.size());
+  for (const auto& d : table) labels.push_back(d.Label.empty() ? LabelFromName(d.Name) : std::string(d.Label));
+  return labels;
+}
+
+const std::string kNoPreparedLabel;
+
 }  // namespace
 
 int FormatSize(int format) {
@@ -342,22 +372,34 @@ const TagDefinition* FindDefinition(std::span<const TagDefinition> table, std::u
 const TagDefinition& LookupTagDefinition(std::uint16_t tag, int kind) {
   const TagDefinition* found = nullptr;
   if (kind == kDirectoryMain || kind == kDirectoryThumbnail) {
-    found = FindDefinition(kExifTags, tag);
+    found = FindInSortedTable(kExifTags, tag);
   } else if (kind == kDirectoryGps) {
-    found = FindDefinition(kGpsTags, tag);
+    found = FindInSortedTable(kGpsTags, tag);
   }
   return found ? *found : kUnknownTag;
 }
 
 bool SameNameIgnoringCase(std::string_view a, std::string_view b) {
   if (a.size() != b.size()) return false;
+  const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
   for (std::size_t i = 0; i < a.size(); ++i) {
-    if (std::tolower(static_cast<unsigned char>(a[i])) !=
-        std::tolower(static_cast<unsigned char>(b[i]))) {
-      return false;
-    }
+    if (lower(a[i]) != lower(b[i])) return false;
   }
   return true;
+}
+
+const std::string& PreparedLabel(const TagDefinition& definition) {
+  static const std::vector<std::string> exifLabels = DeriveLabels(kExifTags);
+  static const std::vector<std::string> gpsLabels = DeriveLabels(kGpsTags);
+  static const std::string unknownLabel = LabelFromName(kUnknownTag.Name);
+  const auto indexIn = [&definition](std::span<const TagDefinition> table) -> std::ptrdiff_t {
+    const auto* p = &definition;
+    return p >= table.data() && p < table.data() + table.size() ? p - table.data() : -1;
+  };
+  if (const auto i = indexIn(kExifTags); i >= 0) return exifLabels[static_cast<std::size_t>(i)];
+  if (const auto i = indexIn(kGpsTags); i >= 0) return gpsLabels[static_cast<std::size_t>(i)];
+  if (&definition == &kUnknownTag) return unknownLabel;
+  return kNoPreparedLabel;
 }
 
 int IndexOfTagDefinition(std::string_view name) {

@@ -5,6 +5,7 @@
 #include <array>
 #include <cstdint>
 #include <span>
+#include <string>
 #include <string_view>
 
 #include "metadata/tag_entry.h"
@@ -49,6 +50,10 @@ const TagDefinition& LookupTagDefinition(std::uint16_t tag, int kind);
 
 // Index of the first EXIF definition whose name equals name, ignoring case; -1 when none.
 int IndexOfTagDefinition(std::string_view name);
+
+// The label of a definition of the EXIF or GPS table, derived from its name once per run;
+// an empty text for definitions of other tables.
+const std::string& PreparedLabel(const TagDefinition& definition);
 
 // Case-insensitive comparison of two names (ASCII).
 bool SameNameIgnoringCase(std::string_view a, std::string_view b);

@@ -6,6 +6,7 @@
 
 #include <cctype>
 #include <cerrno>
+#include <optional>
 
 #include "metadata/jpeg_byte_source.h"
 #include "metadata/read_failure.h"
@@ -29,16 +30,17 @@ std::string ExtensionLower(const std::string& path) {
   return ext;
 }
 
-// Opens a file for reading and closes it at the end of the scope.
+// A file opened for reading, closed at the end of the scope; Fd() is -1 when it cannot be opened.
 class ReadOnlyFile {
  public:
   explicit ReadOnlyFile(const std::string& path) {
     do {
       fd_ = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
     } while (fd_ < 0 && errno == EINTR);
-    if (fd_ < 0) throw MetadataReadError("Cannot open " + path);
   }
-  ~ReadOnlyFile() { ::close(fd_); }
+  ~ReadOnlyFile() {
+    if (fd_ >= 0) ::close(fd_);
+  }
   ReadOnlyFile(const ReadOnlyFile&) = delete;
   ReadOnlyFile& operator=(const ReadOnlyFile&) = delete;
   int Fd() const { return fd_; }
@@ -87,33 +89,37 @@ std::string TimgData::CommentText() const {
 
 bool TimgData::ReadPhotoFile(const std::string& path) {
   ResetMetadata();
+  const std::string ext = ExtensionLower(path);
+  const bool jpeg = ext == "jpg" || ext == "jpeg" || ext == "jpe";
+  const bool tiff = ext == "tif" || ext == "tiff" || ext == "nef";
+  // A file of a kind that is read is opened first and looked up through its descriptor: one
+  // path look-up per file. Only when it cannot be opened does the path decide between a missing
+  // file and one that exists but cannot be read.
+  std::optional<ReadOnlyFile> file;
+  if (jpeg || tiff) file.emplace(path);
   struct stat info {};
-  if (::stat(path.c_str(), &info) != 0 || S_ISDIR(info.st_mode)) return false;
+  const bool found = file && file->Fd() >= 0 ? ::fstat(file->Fd(), &info) == 0 : ::stat(path.c_str(), &info) == 0;
+  if (!found || S_ISDIR(info.st_mode)) return false;
   FileName = path;
   FileTime = info.st_mtime;
   FileSize = static_cast<std::int64_t>(info.st_size);
   ErrorText = kErrorNotExif;
+  if (!jpeg && !tiff) return false;
   try {
-    const std::string ext = ExtensionLower(path);
-    bool found = false;
-    if (ext == "jpg" || ext == "jpeg" || ext == "jpe") {
-      found = ReadJpegFile(path);
-    } else if (ext == "tif" || ext == "tiff" || ext == "nef") {
-      found = ReadTiffData(path);
-    }
-    if (found) ErrorText = kErrorNone;
-    return found;
+    if (file->Fd() < 0) throw MetadataReadError("Cannot open " + path);
+    const bool read = jpeg ? ReadJpegFile(file->Fd()) : ReadTiffData(file->Fd());
+    if (read) ErrorText = kErrorNone;
+    return read;
   } catch (...) {
     ErrorText = kErrorIllegalConstruction;
     return false;
   }
 }
 
-bool TimgData::ReadJpegFile(const std::string& path) {
+bool TimgData::ReadJpegFile(int fd) {
   FromTiff = false;
-  ReadOnlyFile file(path);
   try {
-    FileByteSource source(file.Fd());
+    FileByteSource source(fd);
     return ScanJpegSegments(source);
   } catch (const std::exception&) {
     return false;
@@ -165,7 +171,6 @@ bool TimgData::ScanJpegSegments(JpegByteSource& source) {
         } else {
           ExifSection = &slot;
           Exif = std::make_unique<TImageInfo>(this, BuildMode);
-          Buffer = slot.Data;
           ParseExifSegment();
         }
         break;
@@ -201,29 +206,29 @@ void TimgData::ParseExifSegment() {
     ErrorText = kErrorInvalidAlignment;
     return;
   }
-  Exif->Buffer = Buffer;
+  // The segment is copied once, into the EXIF object, which reads the TIFF header from it.
+  Exif->Buffer = data;
   Exif->BigEndian = BigEndian;
   // The TIFF header starts at position 9: offset o lies at position o + 9.
-  const std::int64_t offset = ReadU32(13);
+  const std::int64_t offset = Exif->ReadU32(13);
   const std::int64_t start = offset == 0 ? 17 : offset + 9;
   Exif->WalkDirectory(start, 9, kDirectoryMain, ExifSection->Length - 6);
   Exif->Compute35mmFocalLength();
 }
 
-bool TimgData::ReadTiffData(const std::string& path) {
+bool TimgData::ReadTiffData(int fd) {
   FromTiff = true;
   struct ClearFromTiff {
     bool& flag;
     ~ClearFromTiff() { flag = false; }
   } clear{FromTiff};
 
-  ReadOnlyFile file(path);
   try {
     // The mark, the skipped six bytes and up to 256000 bytes from offset 8, in one read.
     std::string head(8 + static_cast<std::size_t>(kTiffReadLimit), '\0');
     std::size_t filled = 0;
     while (filled < head.size()) {
-      const ssize_t got = ::read(file.Fd(), head.data() + filled, head.size() - filled);
+      const ssize_t got = ::read(fd, head.data() + filled, head.size() - filled);
       if (got < 0 && errno == EINTR) continue;
       if (got <= 0) break;
       filled += static_cast<std::size_t>(got);

@@ -31,6 +31,8 @@ inline constexpr const char* kErrorIncorrectHeader = "Incorrect Exif header";
 inline constexpr const char* kErrorInvalidAlignment = "Invalid Exif alignment marker";
 inline constexpr const char* kErrorIllegalDirectorySize = "Illegally sized directory";
 
+// BigEndian is the byte order of the EXIF segment. The segment's bytes are held once, in
+// Exif->Buffer (besides the slot itself), so the TimgData's own Buffer stays empty.
 class TimgData : public tEndInd {
  public:
   static constexpr int kMaxSections = 20;
@@ -75,6 +77,6 @@ class TimgData : public tEndInd {
   void ParseExifSegment();
 
  private:
-  bool ReadJpegFile(const std::string& path);
-  bool ReadTiffData(const std::string& path);
+  bool ReadJpegFile(int fd);
+  bool ReadTiffData(int fd);
 };

@@ -44,13 +44,17 @@ std::int32_t BytesToInteger(std::string_view bytes, bool bigEndian) {
 }
 
 std::string LookupValueText(std::string_view valueList, std::string_view key) {
-  const std::string list = "," + std::string(valueList) + ",";
-  const std::string needle = "," + std::string(TrimBlanks(key)) + ":";
-  const auto found = list.find(needle);
-  if (found == std::string::npos) return {};
-  const auto start = found + needle.size();
-  const auto end = list.find(',', start);
-  return list.substr(start, end - start);
+  // The same as searching "," + valueList + "," for "," + key + ":", without building texts.
+  key = TrimBlanks(key);
+  for (std::size_t pos = valueList.find(key); pos != std::string_view::npos;
+       pos = valueList.find(key, pos + 1)) {
+    const std::size_t colon = pos + key.size();
+    if ((pos == 0 || valueList[pos - 1] == ',') && colon < valueList.size() && valueList[colon] == ':') {
+      const std::size_t end = valueList.find(',', colon + 1);
+      return std::string(valueList.substr(colon + 1, end == std::string_view::npos ? end : end - colon - 1));
+    }
+  }
+  return {};
 }
 
 std::string PrintableText(std::string_view text) {
