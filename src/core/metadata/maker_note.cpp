@@ -1,6 +1,9 @@
 #include "metadata/maker_note.h"
 
+#include <algorithm>
 #include <cctype>
+#include <cstdint>
+#include <limits>
 #include <string>
 
 #include "metadata/image_info.h"
@@ -21,21 +24,29 @@ bool ModelSeriesIsD(const std::string& model) {
   return index < model.size() && model[index] == 'D';
 }
 
+// A note so far away has no bytes: any base then reads nothing.
+int ClampedToInt(std::int64_t value) {
+  return static_cast<int>(std::clamp<std::int64_t>(value, std::numeric_limits<int>::min(),
+                                                   std::numeric_limits<int>::max()));
+}
+
 }  // namespace
 
 std::optional<MakerNoteLayout> ChooseMakerNoteLayout(const TImageInfo& info, bool fromTiff) {
   const std::string make = UpperPrefix(info.MakeText, 5);
   // M: the maker note's first byte in the EXIF data. In a TIFF-structured file an offset maps to
   // a position by adding -7 instead of 9, so offsets there count 16 bytes further.
-  const int m = info.MakerNoteOffset;
-  const int shiftedM = m + (fromTiff ? 16 : 0);
+  // Counted in 64 bits: a damaged file may place its maker note at any offset.
+  const std::int64_t m = info.MakerNoteOffset;
+  const std::int64_t shiftedM = m + (fromTiff ? 16 : 0);
   // Offsets counted from the TIFF header of the EXIF data.
-  const int exifOffsetBase = 10 - shiftedM;
+  const std::int64_t exifOffsetBase = 10 - shiftedM;
   // A value that reaches past the maker-note bytes is read at its own place in the EXIF data:
   // maker-note position p is position m + p - 1 there.
   auto layout = [m](std::string_view name, std::span<const TagDefinition> table, int start,
-                    int offsetBase, bool littleEndian = false) {
-    return MakerNoteLayout{name, table, start, offsetBase, m + offsetBase - 1, littleEndian};
+                    std::int64_t offsetBase, bool littleEndian = false) {
+    return MakerNoteLayout{name, table, start, ClampedToInt(offsetBase), ClampedToInt(m + offsetBase - 1),
+                           littleEndian};
   };
 
   if (make == "NIKON") {

@@ -3,9 +3,12 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "maker_note_builder.h"
 #include "maker_note_reading.h"
 #include "metadata/image_info.h"
+#include "metadata/maker_note.h"
 #include "metadata/maker_note_tables.h"
 #include "metadata/timg_data.h"
 
@@ -172,6 +175,18 @@ TEST(AMakerNoteWalk, letsTheExifWalkGoOnAfterAFailure) {
   EXPECT_EQ(result.makerLines, (std::vector<std::string>{"ImageNumber = 7", "CameraSerialNumber = 99"}));
   EXPECT_NE(std::find(result.exifLines.begin(), result.exifLines.end(), "Exif Image Width = 1600"),
             result.exifLines.end());
+}
+
+TEST(AMakerNoteWalk, copesWithANoteAtTheFarEndsOfTheOffsetRange) {
+  for (int offset : {std::numeric_limits<int>::max(), std::numeric_limits<int>::min()}) {
+    TimgData parent(255);
+    TImageInfo info(&parent, 255);
+    info.MakeText = "Canon";
+    info.MakerNoteOffset = offset;  // such a note has no bytes
+    EXPECT_TRUE(TmsInfo(true, info).ReadMakerNote());
+    EXPECT_TRUE(info.Tags.empty());
+    EXPECT_TRUE(parent.ErrorText.starts_with("Error Detected = ")) << parent.ErrorText;
+  }
 }
 
 TEST(AMakerNoteWalk, appendsDerivedEntriesAsTextEntriesOfTheMakerNoteGroup) {
