@@ -587,7 +587,7 @@ RenameOptions TForm2::CurrentOptions() const {
   return options;
 }
 
-void TForm2::Umbenennen2Click() {
+void TForm2::RunOpener() {
   if (photos_.isEmpty()) {
     ShowMessageBox(parentWidget(), MessageKind::Information,
                    QStringLiteral("Bitte wählen Sie zu erst einen Ordner mit Bildern aus !"));

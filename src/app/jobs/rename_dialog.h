@@ -43,9 +43,9 @@ class TForm2 : public QDialog {
   TForm2(PhotoList& photos, TForm3& logWindow, const AppSettings& settings, QWidget* parent,
          const QString& historyFolder = QString());
 
-  // The opener of the three main-window commands: the empty-list message, or the standard
+  // The opener behind the three main-window commands: the empty-list message, or the standard
   // folders, the first page, quality 100, the histories reloaded and the dialog shown modally.
-  void Umbenennen2Click();
+  void RunOpener();
 
   // The options as the controls hold them now.
   RenameOptions CurrentOptions() const;

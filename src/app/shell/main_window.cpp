@@ -33,6 +33,7 @@
 #include "common/program_icon.h"
 #include "common/reflection_label.h"
 #include "common/system_info.h"
+#include "jobs/rename_dialog.h"
 #include "jobs/sort_dialog.h"
 #include "settings/settings_store.h"
 #include "shell/shell_dialogs.h"
@@ -492,6 +493,16 @@ void TfrmHaupt::Sortieren1Click() {
     return;
   }
   if (sortDialog) sortDialog->exec();
+}
+
+void TfrmHaupt::Umbenennen2Click() {
+  if (photos_->isEmpty()) {
+    dialogs_->ShowMessage(this, MessageKind::Information,
+                          QStringLiteral("Bitte wählen Sie zu erst einen Ordner mit Bildern aus !"));
+    return;
+  }
+  if (!renameDialog && logWindow) renameDialog = new TForm2(*photos_, *logWindow, settings_, this);
+  if (renameDialog) renameDialog->RunOpener();
 }
 
 // ---------------------------------------------------------------------------------------------

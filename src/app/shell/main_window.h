@@ -26,6 +26,7 @@ class QToolBar;
 class QToolButton;
 class ReflectionLabel;
 class TForm11;
+class TForm2;
 class TForm3;
 class TfrmFortschritt;
 class WindowScanHost;
@@ -55,6 +56,8 @@ class TfrmHaupt : public QMainWindow {
   // the log window every batch job runs in, and the sort dialog.
   TForm3* logWindow = nullptr;
   TForm11* sortDialog = nullptr;
+  // The rename dialog; made on first use when the program has not set it.
+  TForm2* renameDialog = nullptr;
 
   // Status panel 0 (file count) and 1 (notes), in the status bar's HTML dialect.
   void SetStatusPanel(int panel, const QString& miniHtml);
@@ -90,6 +93,7 @@ class TfrmHaupt : public QMainWindow {
   void M1Click();                         // "Markierungen umkehren"
   void Programmbeenden1Click();           // "Programm beenden"
   void Sortieren1Click();                 // "Bilder sortieren"
+  void Umbenennen2Click();                // "Bilder umbenennen", "Umbenennen"
   void Edit1Return();                     // Enter in the folder input
   void Edit1Exit();                       // the folder input was left
   // Files dropped on the window, in the order the desktop gives them.

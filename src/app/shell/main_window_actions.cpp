@@ -67,7 +67,9 @@ void TfrmHaupt::CreateActions() {
   // ===== Main menu "Bearbeiten" (MenuOf(TopMenu::Bearbeiten)), in this order =====
   // >>> "Exif exportieren" F10
   // >>> "IPTC-Tags setzen" F11 (disabled unless the IPTC tagging program is installed)
-  // >>> "Bilder umbenennen" F6
+  QAction* Umbenennen1 = NewAction("Umbenennen1", QStringLiteral("Bilder umbenennen"), Qt::Key_F6,
+                                   &TfrmHaupt::Umbenennen2Click);
+  MenuOf(TopMenu::Bearbeiten)->addAction(Umbenennen1);
   QAction* Sortieren1 = NewAction("Sortieren1", QStringLiteral("Bilder sortieren"),
                                   QKeySequence(Qt::CTRL | Qt::Key_S), &TfrmHaupt::Sortieren1Click);
   MenuOf(TopMenu::Bearbeiten)->addAction(Sortieren1);
@@ -103,7 +105,9 @@ void TfrmHaupt::CreateActions() {
                                       &TfrmHaupt::Auswahllschen1Click);
   PopupMenu1->addAction(Auswahllschen2);
   // >>> "Bild merken"
-  // >>> "Umbenennen"
+  QAction* Umbenennen2 = NewAction("Umbenennen2", QStringLiteral("Umbenennen"), {},
+                                   &TfrmHaupt::Umbenennen2Click);
+  PopupMenu1->addAction(Umbenennen2);
   // >>> "Bild bearbeiten", "GeoTagger starten" Ctrl+G
   QAction* Allesmarkieren1 = NewAction("Allesmarkieren1", QStringLiteral("Alles markieren"), {},
                                        &TfrmHaupt::Allesmarkieren1Click);
@@ -147,7 +151,8 @@ void TfrmHaupt::CreateActions() {
                                     QStyle::SP_TrashIcon, &TfrmHaupt::Auswahllschen1Click);
   // >>> "Exif extrahieren"
   // >>> "IPTC Tags den Bildern hinzufügen" (disabled unless the IPTC tagging program is installed)
-  // >>> "Bilder umbenennen"
+  QAction* ToolButton14 = toolButton("ToolButton14", QStringLiteral("Bilder umbenennen"), QStyle::SP_FileDialogListView,
+             &TfrmHaupt::Umbenennen2Click);
   QAction* ToolButton16 = toolButton("ToolButton16", QStringLiteral("Bilder sortieren"),
                                      QStyle::SP_FileDialogDetailedView, &TfrmHaupt::Sortieren1Click);
   // >>> "Bilder zusammenstellen && kopieren"
@@ -156,6 +161,7 @@ void TfrmHaupt::CreateActions() {
   for (QAction* action :
        {Bildhinzufgen1, Ordnerauswhlen1, WeiterenOrdnerhinzufgen1, Auswahllschen1, Bildhinzufgen2,
         WeiterenOrdnerhinzufgen2, Auswahllschen2, Bildhinzufgen3, WeiterenOrdnerhinzufgen3,
-        ToolButton1, ToolButton3, ToolButton6, ToolButton8, Sortieren1, ToolButton16})
+        ToolButton1, ToolButton3, ToolButton6, ToolButton8, Sortieren1, ToolButton16, Umbenennen1,
+        Umbenennen2, ToolButton14})
     DisableDuringScan(action);
 }

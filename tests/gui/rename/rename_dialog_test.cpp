@@ -245,7 +245,7 @@ TEST_F(ARenameDialog, fillsTheFolderFieldsFromTheSettingsWhenOpened) {
     EXPECT_EQ(dialog_->Label42->text(), "100");
     dialog_->Button2Click();
   });
-  driver.Run([&] { dialog_->Umbenennen2Click(); });
+  driver.Run([&] { dialog_->RunOpener(); });
   EXPECT_TRUE(shown);
 }
 
@@ -253,7 +253,7 @@ TEST_F(ARenameDialog, refusesToOpenOnAnEmptyList) {
   photos_.clear();
   bool shown = false;
   ModalDriver driver([&](QWidget*) { shown = true; });
-  driver.Run([&] { dialog_->Umbenennen2Click(); });
+  driver.Run([&] { dialog_->RunOpener(); });
   EXPECT_FALSE(shown);
   EXPECT_EQ(driver.messages, QStringList{"Bitte wählen Sie zu erst einen Ordner mit Bildern aus !"});
 }
@@ -336,7 +336,7 @@ TEST_F(ARenameDialog, renamesARealFolderEndToEnd) {
       logWindow_.Button3Click();
     }
   });
-  driver.Run([&] { dialog_->Umbenennen2Click(); });
+  driver.Run([&] { dialog_->RunOpener(); });
 
   EXPECT_TRUE(QFileInfo::exists(root_ + "Urlaub_001.jpg"));
   EXPECT_TRUE(QFileInfo::exists(root_ + "Urlaub_002.jpg"));
