@@ -213,6 +213,20 @@ TEST_F(ARenameDialog, letsOnlyUpperOrLowerCaseBeTicked) {
   }
 }
 
+TEST_F(ARenameDialog, refusesAnInvalidNameWhenTheFieldIsCommitted) {
+  for (HistoryLineEdit* field : {dialog_->AdvEdit1, dialog_->AdvEdit2, dialog_->AdvEdit7}) {
+    ModalDriver driver;
+    driver.Run([&] {
+      field->setText(" Rom|Mai ");
+      emit field->editingFinished();
+      field->setText("Rom Mai");
+      emit field->editingFinished();
+    });
+    EXPECT_EQ(driver.messages, QStringList{"Bitte geben Sie einen gültigen Dateinamen an !"}) << field->objectName().toStdString();
+    EXPECT_FALSE(field->property("invalid").toBool());
+  }
+}
+
 TEST_F(ARenameDialog, enablesTheTargetFolderOnlyForCopyAndMove) {
   EXPECT_FALSE(dialog_->AdvEdit3->isEnabled());
   dialog_->RadioGroup1Items->button(2)->click();
