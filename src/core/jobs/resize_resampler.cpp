@@ -72,9 +72,11 @@ inline std::uint8_t Descale(int value) {
   return static_cast<std::uint8_t>((value + (kWeightOne >> 1)) >> kWeightBits);
 }
 
-template <int Channels>
+// Count > 0 fixes the number of taps at compile time (the common narrow windows); 0 reads it
+// from the taps.
+template <int Channels, int Count>
 void Horizontal(const RasterImage& in, RasterImage& out, const Taps& taps) {
-  const int count = taps.count;
+  const int count = Count > 0 ? Count : taps.count;
   for (int y = 0; y < in.height; ++y) {
     const std::uint8_t* src = in.pixels.data() + static_cast<std::size_t>(y) * in.width * Channels;
     std::uint8_t* dst = out.pixels.data() + static_cast<std::size_t>(y) * out.width * Channels;
@@ -89,24 +91,52 @@ void Horizontal(const RasterImage& in, RasterImage& out, const Taps& taps) {
   }
 }
 
+template <int Channels>
+void HorizontalAnyCount(const RasterImage& in, RasterImage& out, const Taps& taps) {
+  switch (taps.count) {
+    case 2: return Horizontal<Channels, 2>(in, out, taps);
+    case 3: return Horizontal<Channels, 3>(in, out, taps);
+    case 4: return Horizontal<Channels, 4>(in, out, taps);
+    default: return Horizontal<Channels, 0>(in, out, taps);
+  }
+}
+
+// Adds weight x row to sum over n values. The fixed-size blocks let the compiler use vector
+// instructions at every optimisation level; the rest goes one by one.
+constexpr std::size_t kBlock = 32;
+
+void MultiplyRow(const std::uint8_t* row, int weight, int* sum, std::size_t n) {
+  std::size_t i = 0;
+  for (; i + kBlock <= n; i += kBlock)
+    for (std::size_t j = 0; j < kBlock; ++j) sum[i + j] = row[i + j] * weight;
+  for (; i < n; ++i) sum[i] = row[i] * weight;
+}
+
+void AddRow(const std::uint8_t* row, int weight, int* sum, std::size_t n) {
+  std::size_t i = 0;
+  for (; i + kBlock <= n; i += kBlock)
+    for (std::size_t j = 0; j < kBlock; ++j) sum[i + j] += row[i + j] * weight;
+  for (; i < n; ++i) sum[i] += row[i] * weight;
+}
+
+void DescaleRow(const int* sum, std::uint8_t* out, std::size_t n) {
+  std::size_t i = 0;
+  for (; i + kBlock <= n; i += kBlock)
+    for (std::size_t j = 0; j < kBlock; ++j) out[i + j] = Descale(sum[i + j]);
+  for (; i < n; ++i) out[i] = Descale(sum[i]);
+}
+
 // Whole rows at a time, so the inner loops run over contiguous bytes.
 void Vertical(const RasterImage& in, RasterImage& out, const Taps& taps) {
   const std::size_t stride = static_cast<std::size_t>(in.width) * in.channels;
   std::vector<int> acc(stride);
-  int* sum = acc.data();
   for (int y = 0; y < out.height; ++y) {
     const std::int16_t* w = &taps.weights[static_cast<std::size_t>(y) * taps.count];
     const std::uint8_t* row = in.pixels.data() + stride * taps.first[y];
-    const int w0 = w[0];
-    for (std::size_t i = 0; i < stride; ++i) sum[i] = row[i] * w0;
-    for (int k = 1; k < taps.count; ++k) {
-      const int weight = w[k];
-      if (weight == 0) continue;
-      const std::uint8_t* next = row + stride * k;
-      for (std::size_t i = 0; i < stride; ++i) sum[i] += next[i] * weight;
-    }
-    std::uint8_t* dst = out.pixels.data() + stride * y;
-    for (std::size_t i = 0; i < stride; ++i) dst[i] = Descale(sum[i]);
+    MultiplyRow(row, w[0], acc.data(), stride);
+    for (int k = 1; k < taps.count; ++k)
+      if (w[k] != 0) AddRow(row + stride * k, w[k], acc.data(), stride);
+    DescaleRow(acc.data(), out.pixels.data() + stride * y, stride);
   }
 }
 
@@ -133,8 +163,8 @@ RasterImage StretchBilinear(const RasterImage& source, int width, int height) {
   RasterImage result = Blank(width, height, source.channels);
   const Taps across = ComputeTaps(source.width, width);
   if (source.channels == 1)
-    Horizontal<1>(tall, result, across);
+    HorizontalAnyCount<1>(tall, result, across);
   else
-    Horizontal<3>(tall, result, across);
+    HorizontalAnyCount<3>(tall, result, across);
   return result;
 }
