@@ -31,8 +31,10 @@ std::string PhotoWithExif() {
 class TheRenameCommand : public ::testing::Test {
  protected:
   void SetUp() override {
+    // ctest passes VELMORA_CLI; without it the program is taken from the build tree.
     cli_ = qEnvironmentVariable("VELMORA_CLI");
-    if (cli_.isEmpty()) GTEST_SKIP() << "VELMORA_CLI is not set";
+    if (cli_.isEmpty()) cli_ = QStringLiteral(VELMORA_BINARY_DIR "/src/cli/velmora-cli");
+    if (!QFileInfo(cli_).isExecutable()) GTEST_SKIP() << "velmora-cli is not built";
     photos_ = dir_.path() + "/fotos/";
     QDir().mkpath(photos_);
     const std::string bytes = PhotoWithExif();
