@@ -33,6 +33,7 @@
 #include "common/program_icon.h"
 #include "common/reflection_label.h"
 #include "common/system_info.h"
+#include "jobs/log_window.h"
 #include "jobs/rename_dialog.h"
 #include "jobs/sort_dialog.h"
 #include "settings/settings_store.h"
@@ -46,9 +47,6 @@ const QString kReadingStartFolder = QStringLiteral(
 const QString kScanCancelled =
     QStringLiteral("<B><FONT color=\"clRed\">Das einlesen des Ordner wurde abgebrochen !</B></FONT>");
 const QString kCopyright = QStringLiteral("\u00a9 2026 Quenbrook");
-
-// Columns are sized again at most this often while rows come in.
-constexpr int kColumnSizingIntervalMs = 400;
 
 // The 5-pixel line below the header, sky blue fading to white.
 class GradientLine : public QWidget {
@@ -340,16 +338,16 @@ void TfrmHaupt::ApplyListLook() { AdvListView1->ApplyLook(settings_.Gitter, sett
 void TfrmHaupt::RefreshSystemIcons() { icons_->Clear(); }
 
 void TfrmHaupt::ScheduleColumnSizing() {
+  // During a scan the columns are sized for its first rows and once more at its end: sizing
+  // lays out the text of hundreds of cells, which costs more than reading the files.
+  if (scanRunning_) {
+    if (columnsSizedInScan_) return;
+    columnsSizedInScan_ = true;
+  }
   if (columnSizingPending_) return;
   columnSizingPending_ = true;
-  // While rows stream in, the columns are sized at most every kColumnSizingIntervalMs; the
-  // scan's end sizes them once more.
-  int delay = 0;
-  if (scanRunning_ && columnSizingClock_.isValid())
-    delay = qMax(0, kColumnSizingIntervalMs - int(columnSizingClock_.elapsed()));
-  QTimer::singleShot(delay, this, [this] {
+  QTimer::singleShot(0, this, [this] {
     columnSizingPending_ = false;
-    columnSizingClock_.start();
     AdvListView1->ResizeColumnsToContents();
   });
 }
@@ -361,6 +359,7 @@ void TfrmHaupt::DisableDuringScan(QAction* action) { scanBlockedActions_.append(
 
 void TfrmHaupt::SetScanRunning(bool running) {
   scanRunning_ = running;
+  columnsSizedInScan_ = false;
   for (const QPointer<QAction>& action : scanBlockedActions_)
     if (action) action->setEnabled(!running);
   AdvToolButton1->setEnabled(!running);
@@ -501,8 +500,10 @@ void TfrmHaupt::Umbenennen2Click() {
                           QStringLiteral("Bitte wählen Sie zu erst einen Ordner mit Bildern aus !"));
     return;
   }
-  if (!renameDialog && logWindow) renameDialog = new TForm2(*photos_, *logWindow, settings_, this);
-  if (renameDialog) renameDialog->RunOpener();
+  // The program entry normally creates both windows; without it they are made here, once.
+  if (!logWindow) logWindow = new TForm3(settings_, this);
+  if (!renameDialog) renameDialog = new TForm2(*photos_, *logWindow, settings_, this);
+  renameDialog->RunOpener();
 }
 
 // ---------------------------------------------------------------------------------------------
