@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include "fixture_builder.h"
+#include "metadata/jpeg_byte_source.h"
 #include "metadata/timg_data.h"
 #include "photo_reading.h"
 
@@ -151,6 +152,33 @@ TEST(AJpegScan, keepsTheCompleteSegmentsOfAFileThatEndsEarly) {
     EXPECT_EQ(read.data->CommentText(), "kept");
     EXPECT_EQ(read.data->ErrorText, "<none>");
   }
+}
+
+TEST(AJpegScan, readsSegmentsThatReachPastTheFirstReadBlock) {
+  // Segments of every size around the read block boundaries, the EXIF segment last.
+  TiffBuilder tiff(ByteOrder::Big);
+  const int ifd0 = tiff.AddDirectory();
+  tiff.Ascii(ifd0, 0x010F, "Far").Undefined(ifd0, 0x927C, std::string(60000, 'n'));
+  for (std::size_t commentSize : {100u, 16370u, 16380u, 40000u, 65000u}) {
+    SCOPED_TRACE(commentSize);
+    const std::string comment(commentSize, 'c');
+    const auto read = ReadPhotoBytes(
+        JpegBuilder().Com(comment).App2(std::string(16384, 'i')).App1Exif(tiff.Build()).Image().Build());
+    ASSERT_TRUE(read.result);
+    EXPECT_EQ(read.data->CommentText(), comment);
+    ASSERT_TRUE(read.data->HasExif());
+    EXPECT_EQ(read.data->Exif->MakeText, "Far");
+    EXPECT_EQ(read.data->Exif->MakerNoteRaw.size(), 60000u);
+  }
+}
+
+TEST(AJpegScan, worksOnBytesHeldInMemory) {
+  MemoryByteSource source(JpegBuilder().App1Exif(MinimalTiff(ByteOrder::Big)).Com("m").FakeScan().Build());
+  TimgData data(255);
+  EXPECT_TRUE(data.ScanJpegSegments(source));
+  EXPECT_EQ(data.SectionCount, 3);
+  EXPECT_EQ(data.Exif->MakeText, "Canon");
+  EXPECT_TRUE(data.BigEndian);
 }
 
 TEST(AJpegScan, readsTheExtensionWithoutRegardToCase) {
