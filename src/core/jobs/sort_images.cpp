@@ -21,6 +21,7 @@ namespace {
 QString AsFolderName(const QString& cell) {
   QString name = cell.trimmed();
   name.replace(kPathSeparator, QLatin1Char('_'));
+  name.replace(QChar(u'\0'), QLatin1Char('_'));  // the file system would cut the name there
   if (!name.isEmpty() && std::all_of(name.cbegin(), name.cend(), [](QChar c) { return c == u'.'; })) {
     name.fill(QLatin1Char('_'));
   }
