@@ -5,6 +5,7 @@
 #include <QTimer>
 
 #include "catalogue/progress_form.h"
+#include "common/program_icon.h"
 #include "shell/main_window.h"
 #include "shell/splash_form.h"
 
@@ -29,8 +30,10 @@ int main(int argc, char* argv[]) {
 
   auto* splash = new TSplashForm;  // releases itself after its time
   splash->ShowNow();
-  QApplication::setApplicationDisplayName(QStringLiteral("Velmora"));
+  // The title the desktop shows for the program (a display name would also be appended to every
+  // window caption).
   QApplication::setApplicationName(QStringLiteral("Velmora"));
+  QApplication::setWindowIcon(ProgramIcon());
 
   TfrmFortschritt progress;
   TfrmHaupt mainWindow(&progress);

@@ -49,7 +49,7 @@ PhotoListView::PhotoListView(QWidget* parent) : QTreeView(parent) {
   header()->setSectionsMovable(false);
   // Sizing a column looks at this many rows around the visible ones, so it stays quick in long
   // lists.
-  header()->setResizeContentsPrecision(500);
+  header()->setResizeContentsPrecision(200);
   ApplyLook(false, false);
 }
 

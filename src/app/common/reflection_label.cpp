@@ -7,7 +7,8 @@
 #include "common/mini_html.h"
 
 ReflectionLabel::ReflectionLabel(QWidget* parent) : QWidget(parent) {
-  setAttribute(Qt::WA_TranslucentBackground, false);
+  // The mirror image needs the full height of the hint; the width may shrink with the window.
+  setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
 }
 
 void ReflectionLabel::SetMiniHtml(const QString& miniHtml) {

@@ -3,7 +3,6 @@
 // bar and the status bar, runs the start-up (FormCreate) and the catalogue commands, and offers
 // the list, the settings and the status panels to the other windows.
 
-#include <QElapsedTimer>
 #include <QMainWindow>
 #include <QPointer>
 
@@ -156,5 +155,5 @@ class TfrmHaupt : public QMainWindow {
   bool scanRunning_ = false;
   bool shownOnce_ = false;
   bool columnSizingPending_ = false;
-  QElapsedTimer columnSizingClock_;
+  bool columnsSizedInScan_ = false;
 };
