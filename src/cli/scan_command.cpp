@@ -23,18 +23,23 @@ int RunScan(const QStringList& args) {
       err << "velmora-cli: \"" << path << "\" existiert nicht und wird übergangen\n";
   }
 
-  // One buffer for all lines: thousands of rows print in a few writes.
-  QByteArray out;
-  out.reserve(list.rowCount() * 160);
+  // Lines are collected and written in blocks of about 64 KiB.
+  QString line;
+  QByteArray block;
   for (int i = 0; i < list.rowCount(); ++i) {
     const PhotoRow& row = list.row(i);
+    line.clear();
     for (int column = 0; column < kPhotoColumnCount; ++column) {
-      if (column > 0) out += '\t';
-      out += row.Cell(column).toUtf8();
+      if (column > 0) line += u'\t';
+      line += row.Cell(column);
     }
-    out += '\n';
+    line += u'\n';
+    block += line.toUtf8();
+    if (block.size() >= 64 * 1024 || i + 1 == list.rowCount()) {
+      std::fwrite(block.constData(), 1, static_cast<size_t>(block.size()), stdout);
+      block.clear();
+    }
   }
-  std::fwrite(out.constData(), 1, static_cast<size_t>(out.size()), stdout);
   std::fflush(stdout);
   return cli::kExitOk;
 }

@@ -2,8 +2,12 @@
 
 namespace {
 
+char16_t AsciiLower(char16_t c) { return c >= u'A' && c <= u'Z' ? c + (u'a' - u'A') : c; }
+
 bool SameLetter(QChar a, QChar b) {
-  return a == b || a.toCaseFolded() == b.toCaseFolded();
+  if (a == b) return true;
+  if (a.unicode() < 0x80 && b.unicode() < 0x80) return AsciiLower(a.unicode()) == AsciiLower(b.unicode());
+  return a.toCaseFolded() == b.toCaseFolded();
 }
 
 }  // namespace
