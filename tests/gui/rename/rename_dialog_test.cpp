@@ -19,6 +19,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QSlider>
 #include <QSpinBox>
@@ -175,6 +176,18 @@ TEST_F(ARenameDialog, writesEveryOptionLineForAFullSetOfOptions) {
                              "",
                              "Anzahl Bilder zum umbenennen: 1"};
   EXPECT_EQ(shownLog_, expected);
+}
+
+TEST_F(ARenameDialog, handsTheJobOverEvenWithoutACheckedRow) {
+  photos_.setAllChecked(false);
+  logWindow_.SetJobStatus("<B>alt</B>");
+  logWindow_.SetJobProgress(50);
+  EXPECT_EQ(PressOk(), QStringList());
+  ASSERT_FALSE(shownLog_.isEmpty());
+  EXPECT_EQ(shownLog_.last(), "Anzahl Bilder zum umbenennen: 0");
+  EXPECT_TRUE(shownLog_.contains("- EXIF-Datei für jedes Bild erstellen"));
+  EXPECT_TRUE(shownLog_.contains("- Originale Dateien umbenennnen"));
+  EXPECT_EQ(logWindow_.JobProgressPanel->value(), 0);
 }
 
 TEST_F(ARenameDialog, appendsPlaceholdersOnlyWhileThePageNameIsShown) {
