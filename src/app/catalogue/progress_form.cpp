@@ -42,7 +42,11 @@ void TfrmFortschritt::ShowCentredOn(QWidget* owner) {
     area = owner->frameGeometry();
   else if (QScreen* screen = owner ? owner->screen() : QGuiApplication::primaryScreen())
     area = screen->availableGeometry();
-  if (area.isValid()) move(area.center() - rect().center());
+  if (area.isValid()) {
+    QRect frame = frameGeometry();
+    frame.moveCenter(area.center());
+    move(frame.topLeft());
+  }
   show();
   raise();
   // One turn of the event loop, so the window paints before the first row is read.

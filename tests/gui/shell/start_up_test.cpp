@@ -11,6 +11,7 @@
 #include "catalogue/photo_list.h"
 #include "common/history_line_edit.h"
 #include "common/reflection_label.h"
+#include "file_system_fixtures.h"
 #include "settings/settings_store.h"
 #include "shell_fixture.h"
 
@@ -180,4 +181,18 @@ TEST_F(AMainWindowStartUp, fitsTheFolderInputAndButtonToThePanelWidth) {
   ASSERT_EQ(window.Panel1->width(), 800);
   EXPECT_EQ(window.Edit1->width(), 730);
   EXPECT_EQ(window.AdvToolButton1->x(), 745);
+}
+
+TEST_F(AMainWindowStartUp, reportsAPositionThatCannotBeSavedInGerman) {
+  WriteIni("[Allgemein]\r\nPosition=1\r\n");
+  TfrmHaupt& window = StartWindow();
+  window.ShowAtStart();
+  ReadOnlyFolder readOnly(UserFolder());
+  if (!readOnly.IsReady()) GTEST_SKIP() << "no read-only folder on this machine";
+  window.close();
+  ASSERT_EQ(dialogs().messages.size(), 1u);
+  EXPECT_EQ(dialogs().messages[0].kind, MessageKind::Error);
+  EXPECT_TRUE(dialogs().messages[0].text.startsWith(
+      "Die Position des Fensters konnte nicht gespeichert werden !\r\n\r\n"));
+  EXPECT_FALSE(window.isVisible());
 }
