@@ -227,3 +227,20 @@ TEST_F(AMainWindowReading, stopsAScanOnCancelKeepsItsRowsAndRefusesASecondScanMe
   EXPECT_FALSE(window.ScanRunning());
   EXPECT_TRUE(window.ReadFolderIntoList(other));
 }
+
+TEST_F(AMainWindowReading, stopsTheScanWhenTheWindowIsClosedMeanwhile) {
+  constexpr int kFiles = 1500;
+  const QString folder = MakeFolder("many");
+  for (int i = 0; i < kFiles; ++i) WriteCameraJpeg(QString("many/%1/p%2.jpg").arg(i / 100).arg(i));
+  TfrmHaupt& window = StartWindow();
+  ShowAndActivate();
+  bool closed = false;
+  QObject::connect(&window.Photos(), &QAbstractItemModel::rowsInserted, &window, [&] {
+    if (!closed) QTimer::singleShot(0, &window, [&] { closed = window.close(); });
+  });
+  EXPECT_TRUE(window.ReadFolderIntoList(folder));
+  EXPECT_TRUE(closed);
+  EXPECT_FALSE(window.isVisible());
+  EXPECT_LT(window.Photos().rowCount(), kFiles);
+  EXPECT_FALSE(progress_.isVisible());
+}
