@@ -53,7 +53,7 @@ bool PackRenamedFiles(const RenameOptions& options, const QStringList& files, Jo
   }
   if (options.zipMove) {
     // A photo leaves the disk only once the closed archive proves to hold every entry.
-    if (!ZipHoldsFiles(archivePath, files, options.zipFolderNames)) {
+    if (!ZipHoldsFiles(archivePath, files, options.zipFolderNames, options.zipEncrypt ? options.zipPassword : QString())) {
       ReportPackingFailure(context);
       return false;
     }

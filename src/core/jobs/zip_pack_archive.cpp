@@ -101,6 +101,20 @@ void SetArchiveTimeToNewestEntry(const QString& archivePath) {
     file.setFileTime(QDateTime::fromSecsSinceEpoch(qint64(newest)), QFileDevice::FileModificationTime);
 }
 
+// Reads the entry to its end; libzip checks the CRC (and the AES authentication) on the way.
+bool EntryReadsBack(zip_t* archive, const QByteArray& entryName, zip_uint64_t size, const QString& password) {
+  const QByteArray passwordBytes = password.toUtf8();
+  zip_file_t* entry = zip_fopen_encrypted(archive, entryName.constData(), 0,
+                                          password.isEmpty() ? nullptr : passwordBytes.constData());
+  if (!entry) return false;
+  char buffer[64 * 1024];
+  zip_uint64_t total = 0;
+  zip_int64_t got = 0;
+  while ((got = zip_fread(entry, buffer, sizeof buffer)) > 0) total += zip_uint64_t(got);
+  const bool closedCleanly = zip_fclose(entry) == 0;
+  return got == 0 && closedCleanly && total == size;
+}
+
 }  // namespace
 
 QString ZipEntryName(const QString& file, bool storeFolderNames) {
@@ -145,7 +159,8 @@ bool AddFilesToZip(const ZipAddRequest& request, const std::function<void(int)>&
   return true;
 }
 
-bool ZipHoldsFiles(const QString& archivePath, const QStringList& files, bool storeFolderNames) {
+bool ZipHoldsFiles(const QString& archivePath, const QStringList& files, bool storeFolderNames,
+                   const QString& password) {
   ZipHandle archive = OpenArchive(archivePath, ZIP_RDONLY | ZIP_CHECKCONS, nullptr);
   if (!archive) return false;
   QSet<QString> entryNames;
@@ -159,6 +174,7 @@ bool ZipHoldsFiles(const QString& archivePath, const QStringList& files, bool st
     zip_stat_init(&stat);
     if (zip_stat(archive.get(), entryName.constData(), 0, &stat) != 0) return false;
     if (!(stat.valid & ZIP_STAT_SIZE) || zip_uint64_t(QFileInfo(file).size()) != stat.size) return false;
+    if (!EntryReadsBack(archive.get(), entryName, stat.size, password)) return false;
   }
   return true;
 }

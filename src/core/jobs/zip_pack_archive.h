@@ -27,6 +27,8 @@ bool IsStoreOnlyFile(const QString& file);
 // result is false. progress gets the per cent done (0..100) while the archive is written.
 bool AddFilesToZip(const ZipAddRequest& request, const std::function<void(int)>& progress, QString* errorText);
 
-// True when the archive opens without a consistency error and holds an entry of the right size
-// for every file. Used before any source file is deleted.
-bool ZipHoldsFiles(const QString& archivePath, const QStringList& files, bool storeFolderNames);
+// True when the archive opens without a consistency error and holds, for every file, an entry of
+// the right size that reads back completely with a correct checksum (decrypted with password
+// when it is encrypted). Used before any source file is deleted.
+bool ZipHoldsFiles(const QString& archivePath, const QStringList& files, bool storeFolderNames,
+                   const QString& password = QString());

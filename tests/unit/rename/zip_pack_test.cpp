@@ -134,6 +134,35 @@ TEST_F(AZipPacking, movesIntoTheArchiveOnlyAfterItWasWrittenCompletely) {
   EXPECT_EQ(Extracted("b.jpg", {}), QByteArray("zwei"));
 }
 
+TEST_F(AZipPacking, movesEncryptedFilesInOnlyAfterTheyReadBack) {
+  options_.zipMove = true;
+  options_.zipEncrypt = true;
+  options_.zipPassword = QStringLiteral("geheim1");
+  const QString a = MakeFile("a.jpg", QByteArray(70000, 'a'), older_);
+  ASSERT_TRUE(PackRenamedFiles(options_, {a}, context_));
+  EXPECT_FALSE(QFileInfo::exists(a));
+  EXPECT_EQ(Extracted("a.jpg", "geheim1"), QByteArray(70000, 'a'));
+}
+
+TEST_F(AZipPacking, findsADamagedEntryBeforeAnythingIsDeleted) {
+  const QString a = MakeFile("a.jpg", QByteArray(70000, 'a'), older_);
+  ASSERT_TRUE(PackRenamedFiles(options_, {a}, context_));
+  EXPECT_TRUE(ZipHoldsFiles(Archive(), {a}, false));
+  // Flip one byte of the compressed data: the entry keeps its name and size but fails its CRC.
+  QFile archive(Archive());
+  ASSERT_TRUE(archive.open(QIODevice::ReadWrite));
+  QByteArray bytes = archive.readAll();
+  // The first entry's data follows its local header: 30 bytes, the name, the extra field.
+  const auto le16 = [&bytes](int at) { return qsizetype(uchar(bytes[at])) | qsizetype(uchar(bytes[at + 1])) << 8; };
+  const qsizetype dataStart = 30 + le16(26) + le16(28);
+  ASSERT_LT(dataStart + 10, bytes.size());
+  bytes[dataStart + 10] = char(bytes[dataStart + 10] ^ 0x55);
+  archive.seek(0);
+  archive.write(bytes);
+  archive.close();
+  EXPECT_FALSE(ZipHoldsFiles(Archive(), {a}, false));
+}
+
 TEST_F(AZipPacking, deletesNothingWhenTheArchiveCannotBeWritten) {
   options_.zipMove = true;
   const QString a = MakeFile("a.jpg", "eins", older_);
