@@ -32,10 +32,10 @@ enum class ResizeOutcome {
   Cancelled,  // CancelRequested was set: the file was not touched
 };
 
-// Stretches the JPEG at `path` to kResizeSizes[sizeIndex] (both directions independently, so the
-// aspect ratio is not kept), encodes it as baseline JPEG with `quality` (0..100, 0 taken as 1)
-// and replaces the file with it, carrying over the EXIF (pixel size fitted), IPTC and comment
-// segments. Lets events run through the context first and does nothing when cancel is set.
-// The new file is written beside the old one and renamed over it only when complete.
-// Throws ResizeError.
+// Stretches the JPEG at `path` to kResizeSizes[sizeIndex] (both directions independently, so
+// the aspect ratio is not kept), encodes it as baseline JPEG with `quality` (0..100; 0 is
+// taken as 1, values outside are clamped) and replaces the file with it, carrying over the
+// EXIF (pixel size fitted), IPTC and comment segments. Lets events run through the context
+// first and does nothing when cancel is set. The new file is written beside the old one and
+// renamed over it only when complete. Throws ResizeError.
 ResizeOutcome ResizeJpeg(const QString& path, int quality, int sizeIndex, JobContext& context);
