@@ -503,7 +503,12 @@ void TfrmHaupt::Umbenennen2Click() {
   // The program entry normally creates both windows; without it they are made here, once.
   if (!logWindow) logWindow = new TForm3(settings_, this);
   if (!renameDialog) renameDialog = new TForm2(*photos_, *logWindow, settings_, this);
+  // A rename job that empties the list (ClearView) leaves "Dateien:" in the first panel.
+  const QMetaObject::Connection cleared = connect(photos_, &QAbstractItemModel::modelReset, this, [this] {
+    if (photos_->isEmpty()) SetStatusPanel(0, QStringLiteral("Dateien:"));
+  });
   renameDialog->RunOpener();
+  disconnect(cleared);
 }
 
 // ---------------------------------------------------------------------------------------------

@@ -5,7 +5,12 @@
 #include "modal_driver.h"
 #include "shell/main_window.h"
 
+#include "common/history_line_edit.h"
+#include "fixture_builder.h"
+
 #include <QAction>
+#include <QFile>
+#include <QFileInfo>
 #include <QMenu>
 #include <QTemporaryDir>
 
@@ -54,6 +59,47 @@ TEST(TheMainWindow, opensTheRenameDialogFromItsThreeCommands) {
     });
     EXPECT_EQ(opened, 3);
     EXPECT_TRUE(driver.messages.isEmpty());
+  }
+  qputenv("XDG_DATA_HOME", oldDataHome);
+}
+
+TEST(TheMainWindow, showsAnEmptyFileCountAfterARenameJobClearedTheList) {
+  QTemporaryDir dataHome;
+  const QByteArray oldDataHome = qgetenv("XDG_DATA_HOME");
+  qputenv("XDG_DATA_HOME", dataHome.path().toUtf8());
+  {
+    QTemporaryDir photos;
+    const std::string jpeg = fixture::EncodeTinyJpeg(16, 16);
+    QFile file(photos.path() + "/a.jpg");
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(jpeg.data(), qint64(jpeg.size()));
+    file.close();
+
+    TfrmFortschritt progress;
+    TfrmHaupt window(&progress);
+    window.Settings().ClearView = true;
+    PhotoRow row;
+    row.checked = true;
+    row.caption = "a.jpg";
+    row.texts[kTextFolder] = photos.path() + "/";
+    row.texts[kTextSize] = "16x16";
+    window.Photos().append(row);
+    window.ShowFileCount();
+
+    ModalDriver driver([&](QWidget* modal) {
+      if (modal == window.renameDialog) {
+        window.renameDialog->AdvEdit1->setText("Rom");
+        window.renameDialog->Button1Click();
+      } else if (modal == window.logWindow) {
+        window.logWindow->Button1Click();
+        window.logWindow->Button3Click();
+      }
+    });
+    driver.Run([&] { FindAction(window, "Umbenennen1")->trigger(); });
+
+    EXPECT_TRUE(QFileInfo::exists(photos.path() + "/Rom 1.jpg"));
+    EXPECT_TRUE(window.Photos().isEmpty());
+    EXPECT_EQ(window.StatusPanel(0), "Dateien:");
   }
   qputenv("XDG_DATA_HOME", oldDataHome);
 }
