@@ -31,11 +31,13 @@ std::string ExtensionLower(const std::string& path) {
 }
 
 // A file opened for reading, closed at the end of the scope; Fd() is -1 when it cannot be opened.
+// Non-blocking, so a pipe that carries a photo's name is read as an empty file instead of
+// waiting for a writer; regular files read the same either way.
 class ReadOnlyFile {
  public:
   explicit ReadOnlyFile(const std::string& path) {
     do {
-      fd_ = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+      fd_ = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     } while (fd_ < 0 && errno == EINTR);
   }
   ~ReadOnlyFile() {

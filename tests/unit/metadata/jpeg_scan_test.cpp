@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 #include <sys/socket.h>
+#include <sys/stat.h>
 #include <sys/un.h>
 #include <unistd.h>
 
@@ -244,6 +245,24 @@ TEST(AFailedRead, ofAFileThatCannotBeOpenedSaysIllegalExifConstruction) {
   EXPECT_EQ(data.ErrorText, "Illegal Exif construction");
   EXPECT_EQ(data.FileName, path);
   ::close(fd);
+}
+
+TEST(AFailedRead, ofAPipeNamedLikeAPhotoDoesNotWaitForAWriter) {
+  fixture::TempDir dir;
+  const std::string path = dir.Path() + "pipe.jpg";
+  ASSERT_EQ(::mkfifo(path.c_str(), 0600), 0);
+  TimgData data(255);
+  EXPECT_FALSE(data.ReadPhotoFile(path));
+  EXPECT_EQ(data.ErrorText, "Not an EXIF file");
+}
+
+TEST(AFailedRead, ofAFolderNamedLikeAPhotoIsLikeAMissingFile) {
+  fixture::TempDir dir;
+  const std::string path = dir.Path() + "folder.jpg";
+  ASSERT_EQ(::mkdir(path.c_str(), 0700), 0);
+  TimgData data(255);
+  EXPECT_FALSE(data.ReadPhotoFile(path));
+  EXPECT_EQ(data.ErrorText, "");
 }
 
 TEST(AFailedRead, ofFilesWithoutTheirStartMarkSaysNotAnExifFile) {
