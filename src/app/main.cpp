@@ -6,6 +6,8 @@
 
 #include "catalogue/progress_form.h"
 #include "common/program_icon.h"
+#include "jobs/log_window.h"
+#include "jobs/sort_dialog.h"
 #include "shell/main_window.h"
 #include "shell/splash_form.h"
 
@@ -38,6 +40,10 @@ int main(int argc, char* argv[]) {
   TfrmFortschritt progress;
   TfrmHaupt mainWindow(&progress);
   // >>> The other windows are created here, in their fixed order, once they exist.
+  TForm3 logWindow(mainWindow.Settings(), &mainWindow);
+  mainWindow.logWindow = &logWindow;
+  TForm11 sortDialog(mainWindow.Photos(), logWindow, &mainWindow);
+  mainWindow.sortDialog = &sortDialog;
 
   mainWindow.ShowAtStart();
   const QString grabPath = qEnvironmentVariable(kGrabVariable);
