@@ -32,8 +32,20 @@ constexpr std::uint16_t kTagInteropOffset = 0xA005;
 // stack for long chains of distinct directories.
 constexpr int kMaxWalkDepth = 32;
 
-bool BuildsTexts(int buildMode) { return buildMode == 2 || buildMode == 255; }
-bool BuildsLists(int buildMode) { return buildMode == 4 || buildMode == 255; }
+bool BuildsTexts(int buildMode) {
+  return buildMode == 2 || buildMode == 255 || buildMode == kBuildCameraValues;
+}
+bool BuildsLists(int buildMode) {
+  return buildMode == 4 || buildMode == 255 || buildMode == kBuildCameraValues;
+}
+
+// The entries the list-row mode keeps: those behind MakeText, ModelText, DateTimeText and the
+// two pixel-size texts looked up by name.
+bool IsCameraValueEntry(std::uint16_t tag, const TagDefinition& definition) {
+  return tag == kTagMake || tag == kTagModel || tag == kTagDateTime || tag == kTagDateTimeOriginal ||
+         SameNameIgnoringCase(definition.Name, "ExifImageWidth") ||
+         SameNameIgnoringCase(definition.Name, "ExifImageLength");
+}
 
 // The size bytes of buffer from 1-based position pos, cut where the buffer ends.
 std::string BytesFrom(const std::string& buffer, std::int64_t pos, std::int64_t size) {
@@ -113,8 +125,9 @@ void TImageInfo::WalkEntries(std::int64_t start, std::int64_t base, int kind,
     std::string raw = BytesFrom(Buffer, valuePos, size);
 
     const TagDefinition& definition = LookupTagDefinition(tag, kind);
+    const bool wanted = BuildMode != kBuildCameraValues || IsCameraValueEntry(tag, definition);
     std::string text;
-    if (BuildsTexts(BuildMode)) {
+    if (wanted && BuildsTexts(BuildMode)) {
       if (format == kFormatAscii) {
         text = raw.substr(0, static_cast<std::size_t>(std::min<std::int64_t>(
                                  size - 1, static_cast<std::int64_t>(raw.size()))));
@@ -163,6 +176,7 @@ void TImageInfo::WalkEntries(std::int64_t start, std::int64_t base, int kind,
           WalkSubDirectory(ReadU32(valuePos) + base, base, kDirectoryGps, maxLength);
           break;
         case kTagMakerNote: {
+          if (BuildMode == kBuildCameraValues) break;
           MakerNoteRaw = raw;
           MakerNoteOffset = ClampToInt(valuePos);
           TmsInfo makerNote(FromTiff, *this);
@@ -173,7 +187,7 @@ void TImageInfo::WalkEntries(std::int64_t start, std::int64_t base, int kind,
       }
     }
 
-    if (BuildsLists(BuildMode) && definition.TagNumber != 0) {
+    if (wanted && BuildsLists(BuildMode) && definition.TagNumber != 0) {
       try {
         TTagEntry entry = EntryFromDefinition(definition);
         entry.Text = std::move(text);

@@ -22,6 +22,11 @@ using ShortDateFormatter = std::function<std::string(std::time_t)>;
 // The default short date: dd.mm.yyyy in local time.
 std::string DefaultShortDate(std::time_t time);
 
+// A build mode for the photo list: texts and list entries only for the values a list row shows
+// (make, model, date-time, the EXIF pixel size), no maker note. Those values come out exactly
+// as with 255; everything else is left out, which makes a folder scan much cheaper.
+inline constexpr int kBuildCameraValues = 1;
+
 class TImageInfo : public tEndInd {
  public:
   TImageInfo(TimgData* parent, int buildMode);
@@ -32,7 +37,7 @@ class TImageInfo : public tEndInd {
   std::vector<TTagEntry> Tags;       // found tags of groups 0 and 1, in the order found
   std::vector<TTagEntry> ThumbTags;  // tags of the thumbnail directory
   TimgData* Parent = nullptr;
-  int BuildMode = 255;               // 2: texts, 4: lists, 255: both
+  int BuildMode = 255;               // 2: texts, 4: lists, 255: both, kBuildCameraValues
   bool FromTiff = false;
 
   std::string ExifVersion;   // first 6 raw bytes of tag 0x9000
