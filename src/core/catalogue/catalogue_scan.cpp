@@ -80,7 +80,7 @@ int ScanFolderIntoList(PhotoList& list, const QString& folder, ScanHost& host) {
       row.texts[kTextType] = TypeText(row.caption);
       // The reader looks at the file anyway: its last-write time spares another look. The
       // camera texts join the row only after the cancel check below.
-      TimgData reader(255);
+      TimgData reader(kBuildCameraValues);
       ReadPhotoFile(reader, path);
       if (!reader.FileName.empty())
         SetWriteTimeTexts(row, reader.FileTime);
@@ -126,7 +126,7 @@ bool AddImageRow(PhotoList& list, const QString& path, ScanHost& host) {
   row.texts[kTextFolder] = ExtractFolderPart(entryPath);
   SetWriteTimeTexts(row, entryPath);
   row.texts[kTextType] = TypeText(row.caption);
-  TimgData reader(255);
+  TimgData reader(kBuildCameraValues);
   ReadPhotoFile(reader, entryPath);
   if (reader.HasExif()) host.ProcessEvents();
   SetCameraTexts(row, reader);
