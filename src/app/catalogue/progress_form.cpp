@@ -13,6 +13,7 @@ TfrmFortschritt::TfrmFortschritt(QWidget* parent)
       indicator_(new BusyIndicator(this)),
       text_(new QLabel(this)) {
   setWindowTitle(QStringLiteral("Fortschritt"));
+  setAttribute(Qt::WA_QuitOnClose, false);  // it is never the window that ends the program
   setModal(false);
   QFont bold = text_->font();
   bold.setBold(true);

@@ -12,6 +12,9 @@
 TSplashForm::TSplashForm(QWidget* parent)
     : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint) {
   setAttribute(Qt::WA_DeleteOnClose);
+  // The splash may close while the main window is not shown yet (a long start-folder read); that
+  // must not count as closing the program's last window.
+  setAttribute(Qt::WA_QuitOnClose, false);
   setFixedSize(kClientSize);
   QPalette white = palette();
   white.setColor(QPalette::Window, Qt::white);
