@@ -161,11 +161,11 @@ TEST_F(AMainWindowReading, addsOneRowForEachDroppedFileFolderAndPicture) {
 }
 
 TEST_F(AMainWindowReading, stopsAScanOnCancelKeepsItsRowsAndRefusesASecondScanMeanwhile) {
-  constexpr int kFiles = 1500;
-  const QString folder = MakeFolder("many");
+  // Enough files that the scan outlasts several batches of rows, also in an optimised build.
+  constexpr int kFiles = 6000;
+  const QString folder = MakeLargeFolder("many", kFiles);
   const QString other = MakeFolder("other");
   WriteCameraJpeg("other/x.jpg");
-  for (int i = 0; i < kFiles; ++i) WriteCameraJpeg(QString("many/%1/p%2.jpg").arg(i / 100).arg(i));
 
   TfrmHaupt& window = StartWindow();
   ShowAndActivate();
@@ -229,9 +229,8 @@ TEST_F(AMainWindowReading, stopsAScanOnCancelKeepsItsRowsAndRefusesASecondScanMe
 }
 
 TEST_F(AMainWindowReading, stopsTheScanWhenTheWindowIsClosedMeanwhile) {
-  constexpr int kFiles = 1500;
-  const QString folder = MakeFolder("many");
-  for (int i = 0; i < kFiles; ++i) WriteCameraJpeg(QString("many/%1/p%2.jpg").arg(i / 100).arg(i));
+  constexpr int kFiles = 6000;
+  const QString folder = MakeLargeFolder("many", kFiles);
   TfrmHaupt& window = StartWindow();
   ShowAndActivate();
   bool closed = false;

@@ -44,8 +44,7 @@ QString ShellTest::WriteFile(const QString& relativePath, const QByteArray& byte
   return path;
 }
 
-QString ShellTest::WriteCameraJpeg(const QString& relativePath, const std::string& make,
-                                   const std::string& model) const {
+QByteArray ShellTest::CameraJpegBytes(const std::string& make, const std::string& model) {
   fixture::TiffBuilder tiff;
   const int ifd0 = tiff.AddDirectory();
   const int exif = tiff.AddDirectory();
@@ -53,7 +52,20 @@ QString ShellTest::WriteCameraJpeg(const QString& relativePath, const std::strin
   tiff.Ascii(exif, 0x9003, "2023:05:06 07:08:09");
   tiff.Short(exif, 0xA002, {64}).Short(exif, 0xA003, {48});
   const std::string bytes = fixture::JpegBuilder().App1Exif(tiff.Build()).Image().Build();
-  return WriteFile(relativePath, QByteArray(bytes.data(), qsizetype(bytes.size())));
+  return QByteArray(bytes.data(), qsizetype(bytes.size()));
+}
+
+QString ShellTest::WriteCameraJpeg(const QString& relativePath, const std::string& make,
+                                   const std::string& model) const {
+  return WriteFile(relativePath, CameraJpegBytes(make, model));
+}
+
+QString ShellTest::MakeLargeFolder(const QString& relative, int count) const {
+  const QString folder = MakeFolder(relative);
+  const QByteArray bytes = CameraJpegBytes();
+  for (int i = 0; i < count; ++i)
+    WriteFile(QString("%1/%2/p%3.jpg").arg(relative).arg(i / 100).arg(i), bytes);
+  return folder;
 }
 
 TfrmHaupt& ShellTest::StartWindow() {

@@ -69,6 +69,11 @@ class ShellTest : public ::testing::Test {
   // A small JPEG with make, model, date and size; returns its path.
   QString WriteCameraJpeg(const QString& relativePath, const std::string& make = "Canon",
                           const std::string& model = "EOS 5") const;
+  // The bytes of such a JPEG.
+  static QByteArray CameraJpegBytes(const std::string& make = "Canon",
+                                    const std::string& model = "EOS 5");
+  // A folder of count small JPEGs in sub-folders of 100; returns the folder.
+  QString MakeLargeFolder(const QString& relative, int count) const;
   // A file with the given bytes; returns its path.
   QString WriteFile(const QString& relativePath, const QByteArray& bytes) const;
 
