@@ -133,6 +133,18 @@ TEST_F(ASearchTool, findsTheSameFilesWithOrWithoutALastSeparator) {
   }
 }
 
+TEST_F(ASearchTool, isNotStoppedByAStopAskedForWhileIdle) {
+  TSearchTool tool;
+  tool.StopSearch();
+  tool.StartSearch(tree.Root(), "*.jpg", true, false);
+  EXPECT_EQ(5, tool.FileCount());
+  tool.StopSearch();
+  tool.StartSearch(tree.Root(), "*.jpg", true, true);
+  tool.StopSearch();  // waits for the threaded search, which may already be done
+  EXPECT_FALSE(tool.Busy());
+  EXPECT_LE(tool.FileCount(), 5);
+}
+
 TEST_F(ASearchTool, listsAFolderNamedLikeAPhotoAndSearchesItsContents) {
   TSearchTool tool;
   tool.StartSearch(tree.Root(), "*.jpg", true, false);
