@@ -5,6 +5,7 @@
 #include "catalogue/catalogue_scan.h"
 #include "catalogue/photo_list.h"
 #include "cli_command.h"
+#include "console_job_context.h"
 #include "common/system_info.h"
 #include "jobs/job_context.h"
 #include "jobs/job_log.h"
@@ -29,42 +30,6 @@ const char kUsage[] =
     "         [--exif-file per-image|all] [--exif-form text|html] [--exif-name NAME]\n"
     "         [--zip ORDNER] [--zip-name NAME] [--zip-move] [--zip-paths] [--zip-password PW]\n"
     "         [--dry-run] PFAD...  Bilder umbenennen";
-
-// The JobLog goes to stdout as the job writes it, messages to stderr. Nobody can press
-// "Abbrechen", no log file is written and no sound is played.
-class ConsoleRenameContext : public JobContext {
- public:
-  void ClearJobLog() override { lines_.clear(); }
-  void AppendLine(const QString& line) override {
-    lines_.append(line);
-    out_ << line << '\n';
-  }
-  QStringList JobLogLines() const override { return lines_; }
-  void SetJobStatus(const QString&) override {}
-  void SetJobProgress(int) override {}
-  void ProcessEvents() override {}
-  bool CancelRequested() const override { return false; }
-  void ShowMessage(MessageKind, const QString& text) override {
-    out_.flush();
-    QTextStream(stderr) << "velmora-cli: " << text << '\n';
-  }
-  bool AskYesNo(MessageKind kind, const QString& text) override {
-    ShowMessage(kind, text);
-    return false;
-  }
-  void SetBusyCursor(bool) override {}
-  void PlaySoundIfEnabled(const QString&, bool) override {}
-  const AppSettings& Settings() const override { return settings_; }
-  QDateTime Now() const override { return QDateTime::currentDateTime(); }
-  QString LogFolder() const override { return {}; }
-  QString ComputerName() const override { return CurrentComputerName(); }
-  QString UserName() const override { return CurrentUserName(); }
-
- private:
-  QTextStream out_{stdout};
-  QStringList lines_;
-  AppSettings settings_{};
-};
 
 // The index of value in the captions, or -1.
 template <size_t N>
@@ -220,7 +185,7 @@ int RunRename(const QStringList& args) {
     return cli::kExitOk;
   }
 
-  ConsoleRenameContext context;
+  ConsoleJobContext context;
   BeginJobLog(context);
   for (const QString& line : RenameOptionLines(options)) context.AppendLine(line);
   int checked = 0;

@@ -2,6 +2,7 @@
 // place as the rename job does, keeping its EXIF, IPTC and comment segments.
 
 #include "cli_command.h"
+#include "console_job_context.h"
 #include "jobs/job_context.h"
 #include "jobs/resize_jpeg.h"
 #include "settings/app_settings.h"
@@ -10,32 +11,6 @@
 #include <QTextStream>
 
 namespace {
-
-// The resize only lets events run and looks at the cancel flag; a console run has no window
-// to repaint and nobody to press "Abbrechen". Lines and messages go to stderr.
-class ConsoleJobContext : public JobContext {
- public:
-  void ClearJobLog() override { lines_.clear(); }
-  void AppendLine(const QString& line) override { lines_.append(line); }
-  QStringList JobLogLines() const override { return lines_; }
-  void SetJobStatus(const QString&) override {}
-  void SetJobProgress(int) override {}
-  void ProcessEvents() override { QCoreApplication::processEvents(); }
-  bool CancelRequested() const override { return false; }
-  void ShowMessage(MessageKind, const QString& text) override { QTextStream(stderr) << text << "\n"; }
-  bool AskYesNo(MessageKind, const QString&) override { return false; }
-  void SetBusyCursor(bool) override {}
-  void PlaySoundIfEnabled(const QString&, bool) override {}
-  const AppSettings& Settings() const override { return settings_; }
-  QDateTime Now() const override { return QDateTime::currentDateTime(); }
-  QString LogFolder() const override { return {}; }
-  QString ComputerName() const override { return {}; }
-  QString UserName() const override { return {}; }
-
- private:
-  QStringList lines_;
-  AppSettings settings_{};
-};
 
 // The value after an option, as a whole number within min..max; false when missing or wrong.
 bool TakeNumber(const QStringList& args, qsizetype& i, int min, int max, int& value) {

@@ -8,6 +8,7 @@
 #include "catalogue/catalogue_scan.h"
 #include "catalogue/photo_list.h"
 #include "cli_command.h"
+#include "console_job_context.h"
 #include "common/system_info.h"
 #include "jobs/job_context.h"
 #include "jobs/job_log.h"
@@ -16,43 +17,6 @@
 #include "settings/app_settings.h"
 
 namespace {
-
-// The JobLog goes to stdout line by line as the job writes it; messages go to stderr. Nobody can
-// press "Abbrechen" here, no log file is written (AutoSave stays off) and no sound is played.
-class PrintingJobContext : public JobContext {
- public:
-  PrintingJobContext() : out_(stdout) {}
-  void ClearJobLog() override { lines_.clear(); }
-  void AppendLine(const QString& line) override {
-    lines_.append(line);
-    out_ << line << '\n';
-  }
-  QStringList JobLogLines() const override { return lines_; }
-  void SetJobStatus(const QString&) override {}
-  void SetJobProgress(int) override {}
-  void ProcessEvents() override {}
-  bool CancelRequested() const override { return false; }
-  void ShowMessage(MessageKind, const QString& text) override {
-    out_.flush();
-    QTextStream(stderr) << "velmora-cli: " << text << '\n';
-  }
-  bool AskYesNo(MessageKind kind, const QString& text) override {
-    ShowMessage(kind, text);
-    return false;
-  }
-  void SetBusyCursor(bool) override {}
-  void PlaySoundIfEnabled(const QString&, bool) override {}
-  const AppSettings& Settings() const override { return settings_; }
-  QDateTime Now() const override { return QDateTime::currentDateTime(); }
-  QString LogFolder() const override { return {}; }
-  QString ComputerName() const override { return CurrentComputerName(); }
-  QString UserName() const override { return CurrentUserName(); }
-
- private:
-  mutable QTextStream out_;
-  QStringList lines_;
-  AppSettings settings_{};
-};
 
 int RunSort(const QStringList& args) {
   const cli::Command& command = *cli::FindCommand("sort");
@@ -97,7 +61,7 @@ int RunSort(const QStringList& args) {
     QTextStream(stderr) << "velmora-cli: \"" << path << "\" existiert nicht und wird übergangen\n";
   }
 
-  PrintingJobContext ctx;
+  ConsoleJobContext ctx;
   BeginJobLog(ctx);
   AppendSortOptionLines(ctx, options);
   const SortResult result = SortImages(list, options, ctx);
