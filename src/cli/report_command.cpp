@@ -9,21 +9,11 @@
 #include <string>
 #include <vector>
 
+#include "catalogue/reader_text.h"
 #include "cli_command.h"
 #include "metadata/exif_report.h"
 
 namespace {
-
-// Reader texts are bytes: UTF-8 when valid, otherwise Latin-1.
-QString DecodeReaderText(const std::string& bytes) {
-  const QByteArray data = QByteArray::fromRawData(bytes.data(), static_cast<qsizetype>(bytes.size()));
-  return data.isValidUtf8() ? QString::fromUtf8(data) : QString::fromLatin1(data);
-}
-
-std::string UserShortDate(std::time_t time) {
-  const QDate date = QDateTime::fromSecsSinceEpoch(static_cast<qint64>(time)).date();
-  return QLocale::system().toString(date, QLocale::ShortFormat).toStdString();
-}
 
 int RunReport(const QStringList& args) {
   const cli::Command& command = *cli::FindCommand("report");

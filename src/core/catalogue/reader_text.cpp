@@ -1,5 +1,7 @@
 #include "catalogue/reader_text.h"
 
+#include <QDateTime>
+#include <QLocale>
 #include <QStringDecoder>
 
 QString DecodeReaderText(const std::string& bytes) {
@@ -11,4 +13,9 @@ QString DecodeReaderText(const std::string& bytes) {
   QString text = utf8(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
   if (!utf8.hasError()) return text;
   return QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size()));
+}
+
+std::string UserShortDate(std::time_t time) {
+  const QDate date = QDateTime::fromSecsSinceEpoch(static_cast<qint64>(time)).date();
+  return QLocale::system().toString(date, QLocale::ShortFormat).toStdString();
 }

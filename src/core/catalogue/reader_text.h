@@ -4,6 +4,9 @@
 
 #include <QString>
 
+#include <ctime>
 #include <string>
 
 QString DecodeReaderText(const std::string& bytes);
+// The file date of a summary in the user's short date format (the reader itself has no locale).
+std::string UserShortDate(std::time_t time);

@@ -1,5 +1,7 @@
 #include "jobs/rename_images.h"
 
+#include "catalogue/reader_text.h"
+
 #include "catalogue/photo_list.h"
 #include "common/file_move.h"
 #include "common/path_helpers.h"
@@ -37,6 +39,7 @@ constexpr ActionTexts kActionTexts[] = {
 // The report writers let the job's events run first and do nothing once cancel is set.
 ExifReportOptions ReportOptionsFor(JobContext& context) {
   ExifReportOptions options;
+  options.ShortDate = UserShortDate;
   options.LetEventsRunAndCheckCancel = [&context] {
     context.ProcessEvents();
     return context.CancelRequested();
