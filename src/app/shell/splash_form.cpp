@@ -48,6 +48,7 @@ TSplashForm::TSplashForm(QWidget* parent)
   layout->addLayout(right, 1);
 
   Timer1.setSingleShot(true);
+  Timer1.setTimerType(Qt::PreciseTimer);  // a coarse timer may fire up to 5 % early
   Timer1.setInterval(kShowMs);
   connect(&Timer1, &QTimer::timeout, this, &TSplashForm::Timer1Timer);
   Timer1.start();
