@@ -1,5 +1,5 @@
 #pragma once
-// File-spec matching of a whole path: '*' stands for any run of characters (separators
+// Name-pattern matching of a whole path: '*' stands for any run of characters (separators
 // included), '?' for exactly one character; letter case is ignored.
 
 #include <QString>

@@ -70,27 +70,27 @@ std::string FormatNumber(std::string_view pattern, double value) {
   const auto percent = pattern.find('%');
   if (percent == std::string_view::npos) return std::string(pattern);
   std::size_t i = percent + 1;
-  std::string spec = "%";
+  std::string conversion = "%";
   while (i < pattern.size() && std::string_view("-+ 0#").find(pattern[i]) != std::string_view::npos) {
-    spec.push_back(pattern[i++]);
+    conversion.push_back(pattern[i++]);
   }
   int digits = 0;
   while (i < pattern.size() && std::isdigit(static_cast<unsigned char>(pattern[i])) && digits < 3) {
-    spec.push_back(pattern[i++]);
+    conversion.push_back(pattern[i++]);
     ++digits;
   }
   if (i < pattern.size() && pattern[i] == '.') {
-    spec.push_back(pattern[i++]);
+    conversion.push_back(pattern[i++]);
     digits = 0;
     while (i < pattern.size() && std::isdigit(static_cast<unsigned char>(pattern[i])) && digits < 2) {
-      spec.push_back(pattern[i++]);
+      conversion.push_back(pattern[i++]);
       ++digits;
     }
   }
   if (i >= pattern.size() || pattern[i] != 'f') return std::string(pattern);
-  spec.push_back('f');
+  conversion.push_back('f');
   char buffer[512];
-  std::snprintf(buffer, sizeof buffer, spec.c_str(), value);
+  std::snprintf(buffer, sizeof buffer, conversion.c_str(), value);
   return std::string(pattern.substr(0, percent)) + buffer + std::string(pattern.substr(i + 1));
 }
 
