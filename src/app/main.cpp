@@ -7,6 +7,7 @@
 #include "catalogue/progress_form.h"
 #include "common/program_icon.h"
 #include "jobs/log_window.h"
+#include "jobs/rename_dialog.h"
 #include "jobs/sort_dialog.h"
 #include "shell/main_window.h"
 #include "shell/splash_form.h"
@@ -42,6 +43,9 @@ int main(int argc, char* argv[]) {
   // >>> The other windows are created here, in their fixed order, once they exist.
   TForm3 logWindow(mainWindow.Settings(), &mainWindow);
   mainWindow.logWindow = &logWindow;
+  // The rename dialog hands its job to the log window, so it is made right after it.
+  TForm2 renameDialog(mainWindow.Photos(), logWindow, mainWindow.Settings(), &mainWindow);
+  mainWindow.renameDialog = &renameDialog;
   TForm11 sortDialog(mainWindow.Photos(), logWindow, &mainWindow);
   mainWindow.sortDialog = &sortDialog;
 
