@@ -2,7 +2,10 @@
 
 #include <QFile>
 
+#include <algorithm>
+#include <cstdint>
 #include <string>
+#include <vector>
 
 #include "jobs/job_context.h"
 #include "jobs/jpeg_codec.h"
@@ -11,16 +14,26 @@
 
 namespace {
 
-std::string ReadWholeFile(const QString& path) {
+// The photo's bytes, read into a buffer that is kept for the next photo: a fresh multi-megabyte
+// block per photo costs more in page faults than the read itself.
+const std::vector<std::uint8_t>& ReadWholeFile(const QString& path) {
+  thread_local std::vector<std::uint8_t> buffer;
   QFile file(path);
   if (!file.open(QIODevice::ReadOnly))
     throw ResizeError(QStringLiteral("Die Datei \"%1\" konnte nicht gelesen werden: %2")
                           .arg(path, file.errorString()));
-  const QByteArray bytes = file.readAll();
-  if (file.error() != QFileDevice::NoError)
+  const qint64 size = file.size();
+  buffer.resize(static_cast<std::size_t>(std::max<qint64>(size, 0)));
+  qint64 done = 0;
+  while (done < size) {
+    const qint64 got = file.read(reinterpret_cast<char*>(buffer.data()) + done, size - done);
+    if (got <= 0) break;
+    done += got;
+  }
+  if (file.error() != QFileDevice::NoError || done != size)
     throw ResizeError(QStringLiteral("Die Datei \"%1\" konnte nicht gelesen werden: %2")
                           .arg(path, file.errorString()));
-  return bytes.toStdString();
+  return buffer;
 }
 
 }  // namespace
@@ -38,11 +51,10 @@ ResizeOutcome ResizeJpeg(const QString& path, int quality, int sizeIndex, JobCon
             .arg(path));
   const ResizeSize size = kResizeSizes[static_cast<std::size_t>(sizeIndex)];
 
-  const std::string original = ReadWholeFile(path);
+  const std::vector<std::uint8_t>& original = ReadWholeFile(path);
   RasterImage decoded;
   try {
-    decoded = DecodeJpegCovering(reinterpret_cast<const std::uint8_t*>(original.data()),
-                                 original.size(), size.width, size.height);
+    decoded = DecodeJpegCovering(original.data(), original.size(), size.width, size.height);
   } catch (const JpegCodecError& error) {
     throw ResizeError(QStringLiteral("Die Datei \"%1\" ist kein lesbares JPEG-Bild: %2")
                           .arg(path, QString::fromUtf8(error.what())));
