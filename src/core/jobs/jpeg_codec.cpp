@@ -81,7 +81,8 @@ void ChooseScale(jpeg_decompress_struct& info, int minWidth, int minHeight) {
 // Returns false with trap.message set on failure. `image` is owned by the caller, so nothing
 // here needs unwinding when the library jumps back.
 bool DecodeInto(const std::uint8_t* data, std::size_t size, int minWidth, int minHeight,
-                RasterImage* image, std::vector<JSAMPLE>* cmykRow, ErrorTrap* trap) {
+                RasterImage* image, std::vector<JSAMPLE>* cmykRow, ErrorTrap* trap,
+                DecodeListener* listener) {
   jpeg_decompress_struct info;
   info.err = &trap->manager;
   InstallTrap(*trap);
@@ -95,7 +96,8 @@ bool DecodeInto(const std::uint8_t* data, std::size_t size, int minWidth, int mi
 
   const bool grey = info.jpeg_color_space == JCS_GRAYSCALE;
   const bool cmyk = info.jpeg_color_space == JCS_CMYK || info.jpeg_color_space == JCS_YCCK;
-  info.out_color_space = grey ? JCS_GRAYSCALE : cmyk ? JCS_CMYK : JCS_RGB;
+  const bool ycc = info.jpeg_color_space == JCS_YCbCr;
+  info.out_color_space = grey ? JCS_GRAYSCALE : cmyk ? JCS_CMYK : ycc ? JCS_YCbCr : JCS_RGB;
   info.dct_method = JDCT_ISLOW;
   ChooseScale(info, minWidth, minHeight);
   jpeg_start_decompress(&info);
@@ -103,10 +105,12 @@ bool DecodeInto(const std::uint8_t* data, std::size_t size, int minWidth, int mi
   image->width = static_cast<int>(info.output_width);
   image->height = static_cast<int>(info.output_height);
   image->channels = grey ? 1 : 3;
+  image->ycc = ycc;
   const std::size_t stride = static_cast<std::size_t>(image->width) * image->channels;
   image->pixels.resize(stride * image->height);
   if (cmyk) cmykRow->resize(static_cast<std::size_t>(image->width) * 4);
   const bool inverted = info.saw_Adobe_marker;
+  if (listener) listener->Started(*image);
 
   while (info.output_scanline < info.output_height) {
     std::uint8_t* row = image->pixels.data() + stride * info.output_scanline;
@@ -122,6 +126,7 @@ bool DecodeInto(const std::uint8_t* data, std::size_t size, int minWidth, int mi
       for (unsigned i = 0; i < count; ++i) rows[i] = row + stride * i;
       jpeg_read_scanlines(&info, rows, count);
     }
+    if (listener) listener->RowsDone(static_cast<int>(info.output_scanline));
   }
   jpeg_finish_decompress(&info);
   jpeg_destroy_decompress(&info);
@@ -154,8 +159,11 @@ void FinishDestination(j_compress_ptr info) {
                       sizeof dest->block - dest->manager.free_in_buffer);
 }
 
-bool EncodeInto(const RasterImage& image, int quality, StringDestination* dest,
-                ErrorTrap* trap) {
+// Returns false with trap.message set on failure, or with *gaveUp set when the row source
+// returned nullptr.
+bool EncodeInto(int width, int height, int channels, bool ycc, int quality,
+                const JpegRowSource& rowSource, StringDestination* dest, ErrorTrap* trap,
+                bool* gaveUp) {
   jpeg_compress_struct info;
   info.err = &trap->manager;
   InstallTrap(*trap);
@@ -168,25 +176,27 @@ bool EncodeInto(const RasterImage& image, int quality, StringDestination* dest,
   dest->manager.empty_output_buffer = FlushDestination;
   dest->manager.term_destination = FinishDestination;
   info.dest = &dest->manager;
-  info.image_width = static_cast<JDIMENSION>(image.width);
-  info.image_height = static_cast<JDIMENSION>(image.height);
-  info.input_components = image.channels;
-  info.in_color_space = image.channels == 1 ? JCS_GRAYSCALE : JCS_RGB;
+  info.image_width = static_cast<JDIMENSION>(width);
+  info.image_height = static_cast<JDIMENSION>(height);
+  info.input_components = channels;
+  info.in_color_space = channels == 1 ? JCS_GRAYSCALE : ycc ? JCS_YCbCr : JCS_RGB;
   jpeg_set_defaults(&info);
   jpeg_set_quality(&info, quality, TRUE);
-  if (image.channels == 3 && quality >= kFullChromaQuality) {
+  if (channels == 3 && quality >= kFullChromaQuality) {
     info.comp_info[0].h_samp_factor = 1;  // colour at full resolution, like brightness
     info.comp_info[0].v_samp_factor = 1;
   }
   info.dct_method = JDCT_ISLOW;
   jpeg_start_compress(&info, TRUE);
-  const std::size_t stride = static_cast<std::size_t>(image.width) * image.channels;
   while (info.next_scanline < info.image_height) {
-    JSAMPROW rows[8];
-    const unsigned count = std::min<unsigned>(info.image_height - info.next_scanline, 8);
-    for (unsigned i = 0; i < count; ++i)
-      rows[i] = const_cast<JSAMPLE*>(image.pixels.data() + stride * (info.next_scanline + i));
-    jpeg_write_scanlines(&info, rows, count);
+    const std::uint8_t* pixels = rowSource(static_cast<int>(info.next_scanline));
+    if (!pixels) {
+      *gaveUp = true;
+      jpeg_destroy_compress(&info);
+      return false;
+    }
+    JSAMPROW rows[1] = {const_cast<JSAMPLE*>(pixels)};
+    jpeg_write_scanlines(&info, rows, 1);
   }
   jpeg_finish_compress(&info);
   jpeg_destroy_compress(&info);
@@ -200,20 +210,41 @@ RasterImage DecodeJpegCovering(const std::uint8_t* data, std::size_t size, int m
   RasterImage image;
   std::vector<JSAMPLE> cmykRow;
   ErrorTrap trap;
-  if (!DecodeInto(data, size, minWidth, minHeight, &image, &cmykRow, &trap))
-    throw JpegCodecError(trap.message);
+  if (!DecodeInto(data, size, minWidth, minHeight, &image, &cmykRow, &trap, nullptr))
+    throw JpegDecodeError(trap.message);
   return image;
+}
+
+void DecodeJpegCoveringInto(const std::uint8_t* data, std::size_t size, int minWidth,
+                            int minHeight, RasterImage& image, DecodeListener& listener) {
+  std::vector<JSAMPLE> cmykRow;
+  ErrorTrap trap;
+  if (!DecodeInto(data, size, minWidth, minHeight, &image, &cmykRow, &trap, &listener))
+    throw JpegDecodeError(trap.message);
+}
+
+std::string EncodeJpegRows(int width, int height, int channels, bool ycc, int quality,
+                           const JpegRowSource& row) {
+  if (width <= 0 || height <= 0 || (channels != 1 && channels != 3))
+    throw JpegEncodeError("invalid raster for encoding");
+  std::string bytes;
+  auto dest = std::make_unique<StringDestination>();
+  dest->bytes = &bytes;
+  ErrorTrap trap;
+  bool gaveUp = false;
+  if (!EncodeInto(width, height, channels, ycc, std::clamp(quality, 1, 100), row, dest.get(), &trap,
+                  &gaveUp)) {
+    if (gaveUp) throw JpegRowsUnavailable("picture rows unavailable");
+    throw JpegEncodeError(trap.message);
+  }
+  return bytes;
 }
 
 std::string EncodeJpeg(const RasterImage& image, int quality) {
   if (image.width <= 0 || image.height <= 0 || (image.channels != 1 && image.channels != 3) ||
       image.pixels.size() != static_cast<std::size_t>(image.width) * image.height * image.channels)
-    throw JpegCodecError("invalid raster for encoding");
-  std::string bytes;
-  auto dest = std::make_unique<StringDestination>();
-  dest->bytes = &bytes;
-  ErrorTrap trap;
-  if (!EncodeInto(image, std::clamp(quality, 1, 100), dest.get(), &trap))
-    throw JpegCodecError(trap.message);
-  return bytes;
+    throw JpegEncodeError("invalid raster for encoding");
+  const std::size_t stride = static_cast<std::size_t>(image.width) * image.channels;
+  return EncodeJpegRows(image.width, image.height, image.channels, image.ycc, quality,
+                        [&](int y) { return image.pixels.data() + stride * y; });
 }

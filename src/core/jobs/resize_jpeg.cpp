@@ -9,7 +9,7 @@
 
 #include "jobs/job_context.h"
 #include "jobs/jpeg_codec.h"
-#include "jobs/resize_resampler.h"
+#include "jobs/resize_pipeline.h"
 #include "metadata/jpeg_writer.h"
 
 namespace {
@@ -52,21 +52,14 @@ ResizeOutcome ResizeJpeg(const QString& path, int quality, int sizeIndex, JobCon
   const ResizeSize size = kResizeSizes[static_cast<std::size_t>(sizeIndex)];
 
   const std::vector<std::uint8_t>& original = ReadWholeFile(path);
-  RasterImage decoded;
-  try {
-    decoded = DecodeJpegCovering(original.data(), original.size(), size.width, size.height);
-  } catch (const JpegCodecError& error) {
-    throw ResizeError(QStringLiteral("Die Datei \"%1\" ist kein lesbares JPEG-Bild: %2")
-                          .arg(path, QString::fromUtf8(error.what())));
-  }
-
-  const RasterImage stretched = StretchBilinear(decoded, size.width, size.height);
-  decoded = RasterImage{};  // the large picture is no longer needed
-
   std::string encoded;
   try {
-    encoded = EncodeJpeg(stretched, quality);
-  } catch (const JpegCodecError& error) {
+    encoded = DecodeStretchEncode(original.data(), original.size(), size.width, size.height,
+                                  quality);
+  } catch (const JpegDecodeError& error) {
+    throw ResizeError(QStringLiteral("Die Datei \"%1\" ist kein lesbares JPEG-Bild: %2")
+                          .arg(path, QString::fromUtf8(error.what())));
+  } catch (const JpegEncodeError& error) {
     throw ResizeError(QStringLiteral("Das Bild \"%1\" konnte nicht komprimiert werden: %2")
                           .arg(path, QString::fromUtf8(error.what())));
   }

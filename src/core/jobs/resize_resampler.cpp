@@ -72,32 +72,30 @@ inline std::uint8_t Descale(int value) {
   return static_cast<std::uint8_t>((value + (kWeightOne >> 1)) >> kWeightBits);
 }
 
-// Count > 0 fixes the number of taps at compile time (the common narrow windows); 0 reads it
-// from the taps.
+// One row across. Count > 0 fixes the number of taps at compile time (the common narrow
+// windows); 0 reads it from the taps.
 template <int Channels, int Count>
-void Horizontal(const RasterImage& in, RasterImage& out, const Taps& taps) {
+void HorizontalRow(const std::uint8_t* src, std::uint8_t* dst, int width, const Taps& taps) {
   const int count = Count > 0 ? Count : taps.count;
-  for (int y = 0; y < in.height; ++y) {
-    const std::uint8_t* src = in.pixels.data() + static_cast<std::size_t>(y) * in.width * Channels;
-    std::uint8_t* dst = out.pixels.data() + static_cast<std::size_t>(y) * out.width * Channels;
-    const std::int16_t* w = taps.weights.data();
-    for (int x = 0; x < out.width; ++x, w += count, dst += Channels) {
-      const std::uint8_t* p = src + static_cast<std::size_t>(taps.first[x]) * Channels;
-      int acc[Channels] = {};
-      for (int k = 0; k < count; ++k, p += Channels)
-        for (int c = 0; c < Channels; ++c) acc[c] += p[c] * w[k];
-      for (int c = 0; c < Channels; ++c) dst[c] = Descale(acc[c]);
-    }
+  const std::int16_t* w = taps.weights.data();
+  for (int x = 0; x < width; ++x, w += count, dst += Channels) {
+    const std::uint8_t* p = src + static_cast<std::size_t>(taps.first[x]) * Channels;
+    int acc[Channels] = {};
+    for (int k = 0; k < count; ++k, p += Channels)
+      for (int c = 0; c < Channels; ++c) acc[c] += p[c] * w[k];
+    for (int c = 0; c < Channels; ++c) dst[c] = Descale(acc[c]);
   }
 }
 
+using HorizontalRowFn = void (*)(const std::uint8_t*, std::uint8_t*, int, const Taps&);
+
 template <int Channels>
-void HorizontalAnyCount(const RasterImage& in, RasterImage& out, const Taps& taps) {
+HorizontalRowFn HorizontalFor(const Taps& taps) {
   switch (taps.count) {
-    case 2: return Horizontal<Channels, 2>(in, out, taps);
-    case 3: return Horizontal<Channels, 3>(in, out, taps);
-    case 4: return Horizontal<Channels, 4>(in, out, taps);
-    default: return Horizontal<Channels, 0>(in, out, taps);
+    case 2: return &HorizontalRow<Channels, 2>;
+    case 3: return &HorizontalRow<Channels, 3>;
+    case 4: return &HorizontalRow<Channels, 4>;
+    default: return &HorizontalRow<Channels, 0>;
   }
 }
 
@@ -126,45 +124,55 @@ void DescaleRow(const int* sum, std::uint8_t* out, std::size_t n) {
   for (; i < n; ++i) out[i] = Descale(sum[i]);
 }
 
-// Whole rows at a time, so the inner loops run over contiguous bytes.
-void Vertical(const RasterImage& in, RasterImage& out, const Taps& taps) {
-  const std::size_t stride = static_cast<std::size_t>(in.width) * in.channels;
-  std::vector<int> acc(stride);
-  for (int y = 0; y < out.height; ++y) {
-    const std::int16_t* w = &taps.weights[static_cast<std::size_t>(y) * taps.count];
-    const std::uint8_t* row = in.pixels.data() + stride * taps.first[y];
-    MultiplyRow(row, w[0], acc.data(), stride);
-    for (int k = 1; k < taps.count; ++k)
-      if (w[k] != 0) AddRow(row + stride * k, w[k], acc.data(), stride);
-    DescaleRow(acc.data(), out.pixels.data() + stride * y, stride);
-  }
-}
-
-RasterImage Blank(int width, int height, int channels) {
-  RasterImage image;
-  image.width = width;
-  image.height = height;
-  image.channels = channels;
-  image.pixels.resize(static_cast<std::size_t>(width) * height * channels);
-  return image;
-}
-
 }  // namespace
 
+// Rows first, then across: the row pass works on whole rows of contiguous bytes, and one output
+// row needs only the few source rows under its tent.
+struct RowStretcher::State {
+  int sourceWidth, channels, width;
+  Taps down, across;
+  HorizontalRowFn horizontal;
+  std::vector<int> sum;
+  std::vector<std::uint8_t> tall;  // one output row before the pass across
+};
+
+RowStretcher::RowStretcher(int sourceWidth, int sourceHeight, int channels, int width, int height)
+    : state_(new State{sourceWidth, channels, width, ComputeTaps(sourceHeight, height),
+                       ComputeTaps(sourceWidth, width), nullptr, {}, {}}) {
+  state_->horizontal = channels == 1 ? HorizontalFor<1>(state_->across) : HorizontalFor<3>(state_->across);
+  const std::size_t stride = static_cast<std::size_t>(sourceWidth) * channels;
+  state_->sum.resize(stride);
+  state_->tall.resize(stride);
+}
+
+RowStretcher::~RowStretcher() = default;
+
+int RowStretcher::SourceRowsNeeded(int y) const {
+  return state_->down.first[y] + state_->down.count;
+}
+
+void RowStretcher::MakeRow(const std::uint8_t* sourcePixels, int y, std::uint8_t* out) {
+  State& s = *state_;
+  const std::size_t stride = static_cast<std::size_t>(s.sourceWidth) * s.channels;
+  const std::int16_t* w = &s.down.weights[static_cast<std::size_t>(y) * s.down.count];
+  const std::uint8_t* row = sourcePixels + stride * s.down.first[y];
+  MultiplyRow(row, w[0], s.sum.data(), stride);
+  for (int k = 1; k < s.down.count; ++k)
+    if (w[k] != 0) AddRow(row + stride * k, w[k], s.sum.data(), stride);
+  DescaleRow(s.sum.data(), s.tall.data(), stride);
+  s.horizontal(s.tall.data(), out, s.width, s.across);
+}
+
 RasterImage StretchBilinear(const RasterImage& source, int width, int height) {
-  // Rows first: the row pass is the cheap one, and it leaves fewer rows for the column pass
-  // whenever the picture shrinks.
-  RasterImage tall = source;
-  if (height != source.height) {
-    tall = Blank(source.width, height, source.channels);
-    Vertical(source, tall, ComputeTaps(source.height, height));
-  }
-  if (width == source.width) return tall;
-  RasterImage result = Blank(width, height, source.channels);
-  const Taps across = ComputeTaps(source.width, width);
-  if (source.channels == 1)
-    HorizontalAnyCount<1>(tall, result, across);
-  else
-    HorizontalAnyCount<3>(tall, result, across);
+  RasterImage result;
+  result.width = width;
+  result.height = height;
+  result.channels = source.channels;
+  result.ycc = source.ycc;
+  const std::size_t stride = static_cast<std::size_t>(width) * source.channels;
+  result.pixels.resize(stride * height);
+  RowStretcher stretcher(source.width, source.height, source.channels, width, height);
+  for (int y = 0; y < height; ++y)
+    stretcher.MakeRow(source.pixels.data(), y, result.pixels.data() + stride * y);
   return result;
 }
