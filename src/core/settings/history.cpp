@@ -24,15 +24,7 @@ QStringList ReadHistoryFile(const QString& path) {
   }
   const QByteArray bytes = file.readAll();
   QStringList entries;
-  qsizetype start = 0;
-  while (start < bytes.size()) {
-    qsizetype end = bytes.indexOf('\n', start);
-    if (end < 0) end = bytes.size();
-    QByteArray raw = bytes.mid(start, end - start);
-    if (raw.endsWith('\r')) raw.chop(1);
-    entries.append(DecodeStoredLine(raw));
-    start = end + 1;
-  }
+  for (const QByteArray& raw : SplitStoredLines(bytes)) entries.append(DecodeStoredLine(raw));
   return entries;
 }
 

@@ -13,6 +13,20 @@ QString DecodeStoredLine(const QByteArray& raw) {
   return QString::fromLatin1(raw);
 }
 
+QList<QByteArray> SplitStoredLines(const QByteArray& bytes) {
+  QList<QByteArray> lines;
+  qsizetype start = 0;
+  while (start < bytes.size()) {
+    qsizetype end = bytes.indexOf('\n', start);
+    if (end < 0) end = bytes.size();
+    QByteArray raw = bytes.mid(start, end - start);
+    if (raw.endsWith('\r')) raw.chop(1);
+    lines.append(raw);
+    start = end + 1;
+  }
+  return lines;
+}
+
 bool IniFile::Read(const QString& path, QString* errorText) {
   lines_.clear();
   utf8Bom_ = false;
@@ -35,15 +49,7 @@ bool IniFile::Read(const QString& path, QString* errorText) {
   // The file keeps its own kind of line end; a new file gets CR LF.
   const qsizetype firstLf = bytes.indexOf('\n');
   if (firstLf > 0 && bytes.at(firstLf - 1) != '\r') lineEnd_ = "\n";
-  qsizetype start = 0;
-  while (start < bytes.size()) {
-    qsizetype end = bytes.indexOf('\n', start);
-    if (end < 0) end = bytes.size();
-    QByteArray raw = bytes.mid(start, end - start);
-    if (raw.endsWith('\r')) raw.chop(1);
-    lines_.append(ParseLine(raw));
-    start = end + 1;
-  }
+  for (const QByteArray& raw : SplitStoredLines(bytes)) lines_.append(ParseLine(raw));
   return true;
 }
 

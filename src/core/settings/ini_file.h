@@ -45,3 +45,5 @@ class IniFile {
 
 // Decodes one stored line: UTF-8 when it is valid UTF-8, otherwise Latin-1.
 QString DecodeStoredLine(const QByteArray& raw);
+// The lines of a stored file, each without its CR LF or LF.
+QList<QByteArray> SplitStoredLines(const QByteArray& bytes);
