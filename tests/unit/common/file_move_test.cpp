@@ -9,19 +9,9 @@
 
 #include "common/file_move.h"
 #include "file_system_fixtures.h"
+#include "file_bytes.h"
 
 namespace {
-
-void WriteBytes(const QString& path, const QByteArray& bytes) {
-  QFile file(path);
-  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-  file.write(bytes);
-}
-
-QByteArray ReadBytes(const QString& path) {
-  QFile file(path);
-  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 // A file with an old modification time, so a copy that loses it shows.
 QString MakePhoto(const QString& folder, const QString& name, const QByteArray& bytes) {

@@ -6,19 +6,9 @@
 #include "common/file_error.h"
 #include "file_system_fixtures.h"
 #include "settings/history.h"
+#include "file_bytes.h"
 
 namespace {
-
-void WriteBytes(const QString& path, const QByteArray& bytes) {
-  QFile file(path);
-  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-  file.write(bytes);
-}
-
-QByteArray ReadBytes(const QString& path) {
-  QFile file(path);
-  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 class AHistoryField : public ::testing::Test {
  protected:

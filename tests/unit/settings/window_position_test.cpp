@@ -5,19 +5,9 @@
 
 #include "settings/settings_store.h"
 #include "settings/window_placement.h"
+#include "file_bytes.h"
 
 namespace {
-
-void WriteBytes(const QString& path, const QByteArray& bytes) {
-  QFile file(path);
-  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-  file.write(bytes);
-}
-
-QByteArray ReadBytes(const QString& path) {
-  QFile file(path);
-  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 TEST(AMainWindowPlacement, clampsEveryStoredValueToTheScreen) {
   const QSize screen(1920, 1080);
